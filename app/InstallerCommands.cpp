@@ -1,0 +1,88 @@
+// CInstallerDlg: Close, information document, web link, About box and the minimised icon.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "../res/Resource.h"
+#include "../ui/Layout.h"
+#include "AboutDlg.h"
+#include "InstallerDlg.h"
+#include "Texts.h"
+
+void CInstallerDlg::OnClose()
+{
+    KillTimer(kHoverTimerId);
+    EndDialog(IDCANCEL);
+}
+
+void CInstallerDlg::OnInfo()
+{
+    BringToTopAndShow();
+    ::ShellExecuteA(m_hWnd, "open", m_strInstallerDir + "CZ_info.txt", nullptr, nullptr, SW_SHOW);
+}
+
+void CInstallerDlg::OnWebLink()
+{
+    ::ShellExecuteA(nullptr, "open", kPublisherAddress, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CInstallerDlg::AppendAboutEntry()
+{
+    // A borderless window has no system menu; the same entry is offered by OnContextMenu.
+    if (!(::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_SYSMENU)) return;
+    HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
+    wchar_t text[256] = {};
+    if (!menu || ::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, text, 256) <= 0) return;
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text);
+}
+
+void CInstallerDlg::ShowAboutBox()
+{
+    CAboutDlg about(m_hWnd);
+    about.DoModal();
+}
+
+INT_PTR CInstallerDlg::OnSysCommand(WPARAM command, LPARAM)
+{
+    if ((command & 0xFFF0) != IDM_ABOUTBOX) return FALSE;
+    ShowAboutBox();
+    return TRUE;
+}
+
+INT_PTR CInstallerDlg::OnContextMenu(WPARAM, LPARAM position)
+{
+    wchar_t text[256] = {};
+    if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, text, 256) <= 0) return FALSE;
+    HMENU menu = ::CreatePopupMenu();
+    ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text);
+    POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    if (at.x == -1 && at.y == -1) {  // from the keyboard: at the window's corner
+        RECT window{};
+        GetWindowRect(&window);
+        at = POINT{window.left, window.top};
+    }
+    const UINT chosen = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd, nullptr);
+    ::DestroyMenu(menu);
+    if (chosen == IDM_ABOUTBOX) ShowAboutBox();
+    return TRUE;
+}
+
+INT_PTR CInstallerDlg::OnPaint(WPARAM, LPARAM)
+{
+    if (!IsIconic()) return FALSE;
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
+    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
+    RECT client{};
+    GetClientRect(&client);
+    const int x = (client.right - client.left - iconWidth + 1) / 2;
+    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    ::DrawIcon(dc.Get(), x, y, m_hIcon);
+    return TRUE;
+}
+
+INT_PTR CInstallerDlg::OnQueryDragIcon(WPARAM, LPARAM)
+{
+    return reinterpret_cast<INT_PTR>(m_hIcon);
+}

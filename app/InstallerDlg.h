@@ -1,0 +1,86 @@
+// CInstallerDlg: the installer window, its start-up sequence and its commands.
+#pragma once
+
+#include "../framework/Dialog.h"
+#include "../framework/Gdi.h"
+#include "../framework/MessageRoute.h"
+#include "../framework/String.h"
+#include "../framework/StringArray.h"
+#include "../ui/BitmapButton.h"
+#include "../ui/ControlBrushes.h"
+
+// The game directory, bound to the path box.
+extern CString g_strGamePath;
+
+class CInstallerDlg : public CDialog {
+public:
+    CInstallerDlg();
+
+    static const MessageRoute<CInstallerDlg> s_routes[];
+    static const std::size_t s_routeCount;
+
+    // Commands.
+    void OnInstall();
+    void OnClose();
+    void OnBrowse();
+    void OnInfo();
+    void OnWebLink();
+
+    // Message handlers.
+    INT_PTR OnTimer(WPARAM id, LPARAM);
+    INT_PTR OnCtlColor(WPARAM hdc, LPARAM control);
+    INT_PTR OnEraseBackground(WPARAM hdc, LPARAM);
+    INT_PTR OnPaint(WPARAM, LPARAM);
+    INT_PTR OnQueryDragIcon(WPARAM, LPARAM);
+    INT_PTR OnSysCommand(WPARAM command, LPARAM);
+    INT_PTR OnContextMenu(WPARAM, LPARAM position);
+
+    // Status panel.
+    void AddStatusLine(CString line);
+    void AddStatusLine(const char* pattern, const CString& path);
+    void ClearStatus();
+
+    // Companion files.
+    CString ReadVersionText();
+    void LoadManifest(CString path);
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    void PlaceWindow() override;
+
+private:
+    // Start-up steps, in the order OnInitDialog runs them.
+    void AppendAboutEntry();
+    void LoadStartSkins();
+    void FindInstallerFolder();
+    void LoadBackgroundPicture();
+    void TestForMovies();
+    void LoadGamePathFromRegistry();
+    void SetUpFont();
+    void StartMusic();
+
+    void AppendStatusText(const std::wstring& line);
+    void ShowAboutBox();
+
+    // Members in the design's order: constructed in this order, destroyed in reverse.
+    CBitmapButton m_btnInstall;
+    CBitmapButton m_btnBrowse;
+    CBitmapButton m_btnClose;
+    CBitmapButton m_btnWeb;
+    CBitmapButton m_btnInfo;
+    CString m_strVersionText;
+    HICON m_hIcon;
+    CFont m_font;
+    CString m_strInstallerDir;
+    CStringArray m_sources;
+    CStringArray m_dests;
+    BOOL m_bHoverInstall = FALSE;
+    BOOL m_bHoverBrowse = FALSE;
+    BOOL m_bHoverClose = FALSE;
+    BOOL m_bHoverWeb = FALSE;
+    BOOL m_bHoverInfo = FALSE;
+    BOOL m_bInstalled = FALSE;
+    CControlBrushes m_brushes;
+};

@@ -1,0 +1,62 @@
+// CDialog: a modal dialog from a template, with data exchange and owner-drawn buttons.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Button.h"
+#include "String.h"
+#include "Wnd.h"
+
+class CDialog;
+
+// Direction and target of one data exchange.
+class CDataExchange {
+public:
+    CDataExchange(CDialog* dialog, bool saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDialog* m_pDlgWnd;
+    bool m_bSaveAndValidate;  // true: controls -> members; false: members -> controls
+};
+
+class CDialog : public CWnd {
+public:
+    CDialog(UINT templateId, HWND parent) : m_nIDTemplate(templateId), m_hWndParent(parent) {}
+
+    // Runs the dialog modally; returns the code given to EndDialog, or -1 when it could not start.
+    INT_PTR DoModal();
+    void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+
+    // true: read the controls into the members; false: write the members into the controls.
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
+    // Binds a button object to its template control so that it draws itself.
+    void BindControl(int id, CButton& button);
+    // Exchanges a control's text with a string, converted from/to the given code page.
+    void ExchangeText(CDataExchange* pDX, int id, CString& value, unsigned codePage);
+
+protected:
+    // Base initialisation: exchange data to the controls. Returns TRUE to let the
+    // platform set the default focus.
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange* pDX) { (void)pDX; }
+    // The dialog's own routing; true when it handled the message.
+    virtual bool OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result);
+    // Placement after initialisation: centred over the owner, or on the work area.
+    virtual void PlaceWindow();
+
+    // Default window processing of the message being handled, for handlers that build on it.
+    LRESULT Default() { return ::DefWindowProcW(m_hWnd, m_current.message, m_current.wParam, m_current.lParam); }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp);
+    INT_PTR Dispatch(UINT message, WPARAM wp, LPARAM lp);
+    bool DrawOwnerDrawn(const DRAWITEMSTRUCT& request);
+
+    UINT m_nIDTemplate;
+    HWND m_hWndParent;
+    std::vector<CButton*> m_ownerDrawn;
+    MSG m_current{};
+};
+
+// Centres a window over centreOn (its work area's middle when null), inside that work area.
+void CentreWindow(HWND window, HWND centreOn);

@@ -1,0 +1,121 @@
+// GDI ownership: graphics objects, memory surfaces and selection guards.
+#pragma once
+
+#include <windows.h>
+
+// Owns one GDI object and deletes it; not copyable, movable.
+class CGdiObject {
+public:
+    CGdiObject() = default;
+    explicit CGdiObject(HGDIOBJ handle) : m_handle(handle) {}
+    virtual ~CGdiObject() { DeleteObject(); }
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+    CGdiObject(CGdiObject&& other) noexcept : m_handle(other.Detach()) {}
+    CGdiObject& operator=(CGdiObject&& other) noexcept
+    {
+        if (this != &other) {
+            DeleteObject();
+            m_handle = other.Detach();
+        }
+        return *this;
+    }
+
+    HGDIOBJ GetSafeHandle() const { return m_handle; }
+    bool IsNull() const { return m_handle == nullptr; }
+    void Attach(HGDIOBJ handle)
+    {
+        DeleteObject();
+        m_handle = handle;
+    }
+    HGDIOBJ Detach()
+    {
+        HGDIOBJ h = m_handle;
+        m_handle = nullptr;
+        return h;
+    }
+    void DeleteObject()
+    {
+        if (m_handle) ::DeleteObject(m_handle);
+        m_handle = nullptr;
+    }
+
+private:
+    HGDIOBJ m_handle = nullptr;
+};
+
+class CBitmap : public CGdiObject {
+public:
+    // Loads a bitmap resource of the program itself; false when there is none.
+    bool LoadBitmap(UINT id);
+    HBITMAP GetHandle() const { return static_cast<HBITMAP>(GetSafeHandle()); }
+    bool GetSize(SIZE* size) const;
+};
+
+class CFont : public CGdiObject {
+public:
+    bool CreateFontIndirect(const LOGFONTW& font)
+    {
+        Attach(::CreateFontIndirectW(&font));
+        return !IsNull();
+    }
+    HFONT GetHandle() const { return static_cast<HFONT>(GetSafeHandle()); }
+};
+
+class CBrush : public CGdiObject {
+public:
+    bool CreateSolidBrush(COLORREF colour)
+    {
+        Attach(::CreateSolidBrush(colour));
+        return !IsNull();
+    }
+    HBRUSH GetHandle() const { return static_cast<HBRUSH>(GetSafeHandle()); }
+};
+
+// A memory drawing surface compatible with another; deleted with the object.
+class CMemoryDC {
+public:
+    explicit CMemoryDC(HDC compatibleWith) : m_hdc(::CreateCompatibleDC(compatibleWith)) {}
+    ~CMemoryDC()
+    {
+        if (m_hdc) ::DeleteDC(m_hdc);
+    }
+    CMemoryDC(const CMemoryDC&) = delete;
+    CMemoryDC& operator=(const CMemoryDC&) = delete;
+    HDC Get() const { return m_hdc; }
+
+private:
+    HDC m_hdc;
+};
+
+// Selects an object into a surface and puts the previous one back on destruction.
+class CSelectGuard {
+public:
+    CSelectGuard(HDC hdc, HGDIOBJ object) : m_hdc(hdc), m_previous(object ? ::SelectObject(hdc, object) : nullptr) {}
+    ~CSelectGuard()
+    {
+        if (Succeeded()) ::SelectObject(m_hdc, m_previous);
+    }
+    CSelectGuard(const CSelectGuard&) = delete;
+    CSelectGuard& operator=(const CSelectGuard&) = delete;
+    bool Succeeded() const { return m_previous != nullptr && m_previous != HGDI_ERROR; }
+
+private:
+    HDC m_hdc;
+    HGDIOBJ m_previous;
+};
+
+// The surface of a paint request, ended with the object.
+class CPaintDC {
+public:
+    explicit CPaintDC(HWND hwnd) : m_hwnd(hwnd) { m_hdc = ::BeginPaint(hwnd, &m_ps); }
+    ~CPaintDC() { ::EndPaint(m_hwnd, &m_ps); }
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+    HDC Get() const { return m_hdc; }
+
+private:
+    HWND m_hwnd;
+    PAINTSTRUCT m_ps{};
+    HDC m_hdc;
+};

@@ -1,0 +1,10 @@
+// The running executable's path and the application name derived from it.
+#pragma once
+
+#include "PathText.h"
+#include "String.h"
+
+// Full path of the running executable, read into a buffer of 261 characters.
+CString GetModulePath();
+// The executable's file name without its extension: the caption of the program's message boxes.
+CString GetAppName();

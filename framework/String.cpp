@@ -1,0 +1,156 @@
+// CString: counted 8-bit string operations.
+#include "String.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+bool IsSpace(char ch)
+{
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
+}
+
+char FoldAscii(char ch)
+{
+    return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
+
+std::size_t Clamp(int value, std::size_t limit)
+{
+    if (value < 0) return 0;
+    return std::min(static_cast<std::size_t>(value), limit);
+}
+
+}  // namespace
+
+CString::CString(const char* text) : m_data(text ? text : "") {}
+
+CString::CString(const char* data, std::size_t length) : m_data(data, length) {}
+
+CString CString::Left(int count) const
+{
+    return CString(m_data.substr(0, Clamp(count, m_data.size())));
+}
+
+CString CString::Mid(int first) const
+{
+    return CString(m_data.substr(Clamp(first, m_data.size())));
+}
+
+CString CString::Mid(int first, int count) const
+{
+    const std::size_t start = Clamp(first, m_data.size());
+    return CString(m_data.substr(start, Clamp(count, m_data.size() - start)));
+}
+
+CString CString::Right(int count) const
+{
+    const std::size_t n = Clamp(count, m_data.size());
+    return CString(m_data.substr(m_data.size() - n));
+}
+
+int CString::Find(char ch, int start) const
+{
+    if (start < 0) start = 0;
+    const std::size_t at = m_data.find(ch, static_cast<std::size_t>(start));
+    return at == std::string::npos ? -1 : static_cast<int>(at);
+}
+
+int CString::ReverseFind(char ch) const
+{
+    const std::size_t at = m_data.rfind(ch);
+    return at == std::string::npos ? -1 : static_cast<int>(at);
+}
+
+CString& CString::TrimLeft()
+{
+    std::size_t n = 0;
+    while (n < m_data.size() && IsSpace(m_data[n])) ++n;
+    m_data.erase(0, n);
+    return *this;
+}
+
+CString& CString::TrimRight()
+{
+    std::size_t n = m_data.size();
+    while (n > 0 && IsSpace(m_data[n - 1])) --n;
+    m_data.resize(n);
+    return *this;
+}
+
+CString& CString::Trim()
+{
+    TrimRight();
+    return TrimLeft();
+}
+
+void CString::Format(const char* pattern, ...)
+{
+    va_list args;
+    va_start(args, pattern);
+    va_list measure;
+    va_copy(measure, args);
+    const int needed = std::vsnprintf(nullptr, 0, pattern, measure);
+    va_end(measure);
+    if (needed < 0) {
+        va_end(args);
+        m_data.clear();
+        return;
+    }
+    std::vector<char> buffer(static_cast<std::size_t>(needed) + 1);
+    std::vsnprintf(buffer.data(), buffer.size(), pattern, args);
+    va_end(args);
+    m_data.assign(buffer.data(), static_cast<std::size_t>(needed));
+}
+
+CString& CString::operator+=(const CString& other)
+{
+    m_data += other.m_data;
+    return *this;
+}
+
+CString& CString::operator+=(const char* text)
+{
+    if (text) m_data += text;
+    return *this;
+}
+
+bool CString::StartsWith(const char* prefix) const
+{
+    const std::string p(prefix);
+    return m_data.compare(0, p.size(), p) == 0 && m_data.size() >= p.size();
+}
+
+bool CString::StartsWithNoCase(const char* prefix) const
+{
+    const std::string p(prefix);
+    if (m_data.size() < p.size()) return false;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        if (FoldAscii(m_data[i]) != FoldAscii(p[i])) return false;
+    }
+    return true;
+}
+
+CString operator+(const CString& a, const CString& b)
+{
+    CString result(a);
+    result += b;
+    return result;
+}
+
+CString operator+(const CString& a, const char* b)
+{
+    CString result(a);
+    result += b;
+    return result;
+}
+
+CString operator+(const char* a, const CString& b)
+{
+    CString result(a);
+    result += b;
+    return result;
+}

@@ -1,0 +1,23 @@
+// CStringArray: a growable array of CString.
+#pragma once
+
+#include <vector>
+
+#include "String.h"
+
+class CStringArray {
+public:
+    int GetSize() const { return static_cast<int>(m_items.size()); }
+    bool IsEmpty() const { return m_items.empty(); }
+    int Add(const CString& item)
+    {
+        m_items.push_back(item);
+        return GetSize() - 1;
+    }
+    const CString& GetAt(int index) const { return m_items.at(static_cast<std::size_t>(index)); }
+    const CString& operator[](int index) const { return GetAt(index); }
+    void RemoveAll() { m_items.clear(); }
+
+private:
+    std::vector<CString> m_items;
+};

@@ -1,0 +1,14 @@
+// CWinApp: start of the application.
+#include "WinApp.h"
+
+int CWinApp::Run(HINSTANCE instance)
+{
+    m_hInstance = instance;
+    if (!InitInstance()) return 0;
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

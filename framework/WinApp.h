@@ -1,0 +1,20 @@
+// CWinApp: the application object; the program's entry hands control to it.
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+class CWinApp {
+public:
+    virtual ~CWinApp() = default;
+
+    // Runs InitInstance; a FALSE result ends the process without a message loop of its own.
+    int Run(HINSTANCE instance);
+
+    HINSTANCE m_hInstance = nullptr;
+    CWnd* m_pMainWnd = nullptr;
+
+protected:
+    virtual BOOL InitInstance() = 0;
+};

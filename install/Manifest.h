@@ -1,0 +1,31 @@
+// The install list: parsing of files.cfg lines into index-aligned sources and destinations.
+#pragma once
+
+#include <functional>
+
+#include "../framework/String.h"
+#include "../framework/StringArray.h"
+
+// Marker of a file shipped beside the installer; matched byte for byte at the start of a source.
+const char kInstallerDirMarker[] = "<INSTDIR>";
+// Marker of a file inside the game directory.
+const char kGameDirMarker[] = "<GAMEDIR>";
+const int kMarkerLength = 9;
+
+// Splits a line at its first "|". False for lines that do not count (empty, or no "|").
+// The destination loses one leading backslash; nothing is trimmed.
+bool SplitManifestLine(const CString& line, CString& source, CString& dest);
+
+// How a load of the list ended.
+struct ManifestOutcome {
+    bool stoppedAtMissing = false;  // a "<INSTDIR>" source matched nothing
+    CString missingSource;          // that source, resolved
+};
+
+// Reads lines until nextLine returns false, appending the pairs that count. A source that
+// starts with "<INSTDIR>" gets installerDir in place of the marker and must pass exists();
+// the first one that does not stops the load, the pairs before it kept. Exceptions of
+// nextLine pass through.
+ManifestOutcome ReadManifest(const std::function<bool(CString&)>& nextLine,
+                             const std::function<bool(const CString&)>& exists, const CString& installerDir,
+                             CStringArray& sources, CStringArray& dests);

@@ -1,0 +1,18 @@
+// Presentation constants and start-up steps of the installer window's text controls.
+#pragma once
+
+#include <windows.h>
+
+// Hover tracking polls the pointer on this timer.
+const UINT_PTR kHoverTimerId = 1;
+const UINT kHoverPeriodMs = 100;
+
+// The path box loses this many pixels at its bottom edge at start-up.
+const int kPathBoxShrink = 4;
+
+// The bold font of the path box, version panel and status panel. Its character set is
+// Central European, so Czech letters draw right whatever the system code page.
+LOGFONTW BoldFontDescription();
+
+// Moves the control's bottom edge up by kPathBoxShrink pixels, keeping its other edges.
+void ShrinkPathBox(HWND pathBox, HWND dialog);

@@ -1,0 +1,15 @@
+// Status panel text composition.
+#include "StatusText.h"
+
+std::wstring AppendStatusLine(const std::wstring& current, const std::wstring& line)
+{
+    if (current.empty()) return line;
+    return current + L"\r\n" + line;
+}
+
+std::wstring FillPattern(const std::wstring& pattern, const std::wstring& argument)
+{
+    const std::size_t at = pattern.find(L"%s");
+    if (at == std::wstring::npos) return pattern;
+    return pattern.substr(0, at) + argument + pattern.substr(at + 2);
+}
