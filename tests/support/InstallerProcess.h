@@ -1,0 +1,53 @@
+// The real installer, started from a temporary installer folder and driven from this process.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "TempFolder.h"
+
+// The built VELANInst.exe, as a Windows path.
+std::string InstallerExe();
+
+class InstallerProcess {
+public:
+    // Copies the installer into the folder and starts it there.
+    explicit InstallerProcess(const TempFolder& folder);
+    ~InstallerProcess();
+    InstallerProcess(const InstallerProcess&) = delete;
+    InstallerProcess& operator=(const InstallerProcess&) = delete;
+
+    DWORD Id() const { return m_info.dwProcessId; }
+    // A visible top-level window of the process with this title (any title when empty).
+    HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = 15000) const;
+    // The visible window of the process that is not `except` (a message box over the dialog).
+    HWND WaitForOtherWindow(HWND except, DWORD timeoutMs = 15000) const;
+    // The installer window, dismissing the movie message box first when `expectMovieBox`.
+    HWND MainWindow(bool expectMovieBox = false);
+    bool WaitForExit(DWORD timeoutMs = 10000) const;
+    DWORD ExitCode() const;
+
+private:
+    PROCESS_INFORMATION m_info{};
+};
+
+// The visible top-level windows of a process that are not `except`.
+HWND FindProcessWindow(DWORD pid, const std::wstring& title, HWND except);
+// The text of a window or control, read across processes.
+std::wstring TextOf(HWND window);
+// The text of a message box's message.
+std::wstring MessageBoxText(HWND box);
+// Presses a button of another process without waiting for what the press opens.
+void Press(HWND dialog, int id);
+// Waits until the condition holds, pumping nothing; false on time-out.
+template <class Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs = 10000)
+{
+    const DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > timeoutMs) return false;
+        ::Sleep(20);
+    }
+    return true;
+}

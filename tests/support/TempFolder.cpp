@@ -1,0 +1,69 @@
+// TempFolder: creation, files and recursive removal.
+#include "TempFolder.h"
+
+#include <stdexcept>
+
+namespace {
+
+void RemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = folder + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path + "\\");
+            } else {
+                ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileA(path.c_str());
+            }
+        } while (::FindNextFileA(find, &data));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+TempFolder::TempFolder()
+{
+    char base[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, base);
+    static unsigned counter = 0;
+    for (;;) {
+        m_path = std::string(base) + "velan" + std::to_string(::GetCurrentProcessId()) + "_" +
+                 std::to_string(++counter) + "\\";
+        if (::CreateDirectoryA(m_path.c_str(), nullptr)) break;
+        if (::GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create " + m_path);
+    }
+}
+
+TempFolder::~TempFolder()
+{
+    RemoveTree(m_path);
+}
+
+void TempFolder::MakeFolder(const std::string& name) const
+{
+    std::string path = m_path;
+    for (char ch : name) {
+        if (ch == '\\') ::CreateDirectoryA(path.c_str(), nullptr);
+        path += ch;
+    }
+    ::CreateDirectoryA(path.c_str(), nullptr);
+}
+
+void TempFolder::Write(const std::string& name, const std::string& bytes) const
+{
+    const std::size_t slash = name.rfind('\\');
+    if (slash != std::string::npos) MakeFolder(name.substr(0, slash));
+    HANDLE file = ::CreateFileA((m_path + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + name);
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+}

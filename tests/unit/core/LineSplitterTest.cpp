@@ -1,0 +1,83 @@
+// The line rules: LF, CR LF, 0x1A, a last line without an end, no length limit.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/LineSplitter.h"
+
+namespace {
+
+// Splits the bytes, fed in chunks of the given size.
+std::vector<std::string> Split(const std::string& bytes, std::size_t chunk = 7)
+{
+    CLineSplitter splitter;
+    std::vector<std::string> lines;
+    CString line;
+    for (std::size_t at = 0; at < bytes.size(); at += chunk) {
+        const std::size_t n = std::min(chunk, bytes.size() - at);
+        const std::size_t used = splitter.Feed(bytes.data() + at, n);
+        while (splitter.NextLine(line)) lines.push_back(line.Bytes());
+        if (used < n) break;
+    }
+    splitter.Finish();
+    while (splitter.NextLine(line)) lines.push_back(line.Bytes());
+    EXPECT_TRUE(splitter.AtEnd());
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+}  // namespace
+
+TEST(LineRules, Table)
+{
+    struct Case {
+        std::string bytes;
+        Lines lines;
+    } cases[] = {
+        {"", {}},
+        {"\n", {""}},
+        {"\r\n", {""}},
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\n\nb", {"a", "", "b"}},
+        {"a\rb\n", {"a\rb"}},
+        {"a\r", {"a\r"}},
+        {"a\r\r\n", {"a\r"}},
+        {"a\nb\x1A" "c\nd\n", {"a", "b"}},
+        {"\x1A" "a\n", {}},
+        {"a\n\x1A", {"a"}},
+        {"a\r\x1A", {"a\r"}},
+        {std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
+    };
+    for (const Case& c : cases) {
+        for (std::size_t chunk : {1u, 2u, 7u, 4096u}) {
+            EXPECT_EQ(Split(c.bytes, chunk), c.lines) << "input of " << c.bytes.size() << " bytes, chunk " << chunk;
+        }
+    }
+}
+
+TEST(LineRules, LinesHaveNoLengthLimit)
+{
+    const std::string longLine(3 * 1024 * 1024, 'x');
+    const Lines lines = Split(longLine + "\r\n" + longLine, 65536);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), longLine.size());
+    EXPECT_EQ(lines[1].size(), longLine.size());
+}
+
+TEST(LineRules, EndMarkStopsFeeding)
+{
+    CLineSplitter splitter;
+    const std::string bytes = "ab\x1A" "cd";
+    EXPECT_EQ(splitter.Feed(bytes.data(), bytes.size()), 3u);
+    EXPECT_TRUE(splitter.SawEndMark());
+    EXPECT_EQ(splitter.Feed("more\n", 5), 0u);
+    CString line;
+    ASSERT_TRUE(splitter.NextLine(line));
+    EXPECT_EQ(line, "ab");
+    EXPECT_FALSE(splitter.NextLine(line));
+    EXPECT_TRUE(splitter.AtEnd());
+}

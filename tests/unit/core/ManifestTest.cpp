@@ -1,0 +1,122 @@
+// The install list: line splitting, markers, the existence test and where loading stops.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "install/Manifest.h"
+
+namespace {
+
+struct Loaded {
+    std::vector<std::string> sources;
+    std::vector<std::string> dests;
+    ManifestOutcome outcome;
+    std::vector<std::string> tested;
+    std::size_t linesRead = 0;
+};
+
+Loaded Load(const std::vector<std::string>& lines, const std::set<std::string>& existing,
+            const CString& dir = "D:\\CZ\\")
+{
+    Loaded result;
+    CStringArray sources;
+    CStringArray dests;
+    std::size_t next = 0;
+    result.outcome = ReadManifest(
+        [&](CString& line) {
+            if (next == lines.size()) return false;
+            line = CString(lines[next++]);
+            return true;
+        },
+        [&](const CString& path) {
+            result.tested.push_back(path.Bytes());
+            return existing.count(path.Bytes()) > 0;
+        },
+        dir, sources, dests);
+    result.linesRead = next;
+    EXPECT_EQ(sources.GetSize(), dests.GetSize());
+    for (int i = 0; i < sources.GetSize(); ++i) {
+        result.sources.push_back(sources[i].Bytes());
+        result.dests.push_back(dests[i].Bytes());
+    }
+    return result;
+}
+
+const std::vector<std::string> kWorkedExample = {
+    "translation files",
+    "<GAMEDIR>strings.dat|backup\\strings.dat",
+    "<INSTDIR>data\\strings.dat|strings.dat",
+    "",
+    "<INSTDIR>art\\menu.tga|\\override\\menu.tga",
+    "E:\\Extra\\font.ttf|fonts\\font.ttf",
+    "<instdir>readme.txt|readme.txt",
+};
+
+}  // namespace
+
+TEST(Manifest, WorkedExample)
+{
+    const Loaded r = Load(kWorkedExample, {"D:\\CZ\\data\\strings.dat", "D:\\CZ\\art\\menu.tga"});
+    EXPECT_FALSE(r.outcome.stoppedAtMissing);
+    EXPECT_EQ(r.sources, (std::vector<std::string>{"<GAMEDIR>strings.dat", "D:\\CZ\\data\\strings.dat",
+                                                   "D:\\CZ\\art\\menu.tga", "E:\\Extra\\font.ttf",
+                                                   "<instdir>readme.txt"}));
+    EXPECT_EQ(r.dests, (std::vector<std::string>{"backup\\strings.dat", "strings.dat", "override\\menu.tga",
+                                                 "fonts\\font.ttf", "readme.txt"}));
+    // Only the two "<INSTDIR>" sources are tested.
+    EXPECT_EQ(r.tested, (std::vector<std::string>{"D:\\CZ\\data\\strings.dat", "D:\\CZ\\art\\menu.tga"}));
+}
+
+TEST(Manifest, MissingShippedFileStopsTheLoad)
+{
+    const Loaded r = Load(kWorkedExample, {"D:\\CZ\\data\\strings.dat"});
+    EXPECT_TRUE(r.outcome.stoppedAtMissing);
+    EXPECT_EQ(r.outcome.missingSource, "D:\\CZ\\art\\menu.tga");
+    EXPECT_EQ(r.sources, (std::vector<std::string>{"<GAMEDIR>strings.dat", "D:\\CZ\\data\\strings.dat"}));
+    EXPECT_EQ(r.linesRead, 5u);  // lines 6 and 7 are never read
+}
+
+TEST(Manifest, LineForms)
+{
+    struct Case {
+        std::string line;
+        bool counts;
+        std::string source, dest;
+    } cases[] = {
+        {"a|b|c", true, "a", "b|c"},
+        {"|x", true, "", "x"},
+        {"x|", true, "x", ""},
+        {"|", true, "", ""},
+        {"\\\\sub\\f.txt", false, "", ""},
+        {"s|\\\\sub\\f.txt", true, "s", "\\sub\\f.txt"},
+        {"s|/sub/f.txt", true, "s", "/sub/f.txt"},
+        {" s | d ", true, " s ", " d "},
+        {"", false, "", ""},
+        {"no bar here", false, "", ""},
+        {std::string("a\0b|c", 5), true, std::string("a\0b", 3), "c"},
+    };
+    for (const Case& c : cases) {
+        CString source;
+        CString dest;
+        ASSERT_EQ(SplitManifestLine(CString(c.line), source, dest), c.counts) << c.line;
+        if (!c.counts) continue;
+        EXPECT_EQ(source.Bytes(), c.source) << c.line;
+        EXPECT_EQ(dest.Bytes(), c.dest) << c.line;
+    }
+}
+
+TEST(Manifest, MarkersCountOnlyAtTheVeryStart)
+{
+    const Loaded r = Load({" <INSTDIR>a|a", "<INSTDIR>|root", "<GAMEDIR>x|y"}, {"D:\\CZ\\"});
+    EXPECT_EQ(r.sources, (std::vector<std::string>{" <INSTDIR>a", "D:\\CZ\\", "<GAMEDIR>x"}));
+    EXPECT_EQ(r.tested, (std::vector<std::string>{"D:\\CZ\\"}));
+}
+
+TEST(Manifest, EmptyListAndDuplicates)
+{
+    EXPECT_TRUE(Load({}, {}).sources.empty());
+    const Loaded r = Load({"a|b", "a|b"}, {});
+    EXPECT_EQ(r.sources.size(), 2u);
+}

@@ -1,0 +1,88 @@
+// CString and CStringArray: parts, search, trimming, formatting, NULs.
+#include <gtest/gtest.h>
+
+#include "framework/String.h"
+#include "framework/StringArray.h"
+
+TEST(String, PartsClampToTheText)
+{
+    const CString s("abcdef");
+    EXPECT_EQ(s.Left(2), "ab");
+    EXPECT_EQ(s.Left(99), "abcdef");
+    EXPECT_EQ(s.Left(-1), "");
+    EXPECT_EQ(s.Mid(4), "ef");
+    EXPECT_EQ(s.Mid(9), "");
+    EXPECT_EQ(s.Mid(1, 3), "bcd");
+    EXPECT_EQ(s.Mid(4, 10), "ef");
+    EXPECT_EQ(s.Right(2), "ef");
+    EXPECT_EQ(s.Right(10), "abcdef");
+}
+
+TEST(String, FindsFromEitherEnd)
+{
+    const CString s("a\\b\\c");
+    EXPECT_EQ(s.Find('\\'), 1);
+    EXPECT_EQ(s.Find('\\', 2), 3);
+    EXPECT_EQ(s.ReverseFind('\\'), 3);
+    EXPECT_EQ(s.Find('x'), -1);
+    EXPECT_EQ(s.ReverseFind('x'), -1);
+    EXPECT_EQ(CString().Find('a'), -1);
+}
+
+TEST(String, TrimsWhiteSpaceOnly)
+{
+    CString s(" \t\r\n x y \t");
+    EXPECT_EQ(CString(s).TrimLeft(), "x y \t");
+    EXPECT_EQ(CString(s).TrimRight(), " \t\r\n x y");
+    EXPECT_EQ(s.Trim(), "x y");
+    CString blanks("   ");
+    EXPECT_TRUE(blanks.Trim().IsEmpty());
+}
+
+TEST(String, HoldsEmbeddedNuls)
+{
+    CString s;
+    s += "a";
+    s.AppendChar('\0');
+    s += CString("b");
+    s.AppendChar('\0');
+    ASSERT_EQ(s.GetLength(), 4);
+    EXPECT_EQ(s.Bytes(), std::string("a\0b\0", 4));
+    EXPECT_EQ(s.Mid(2, 1), "b");
+    EXPECT_EQ(s.ReverseFind('\0'), 3);
+    const CString copy = s + CString("c");
+    EXPECT_EQ(copy.GetLength(), 5);
+}
+
+TEST(String, FormatsArgumentsLiterally)
+{
+    CString s;
+    s.Format("%s\r\n%s", "100%", "%d");
+    EXPECT_EQ(s, "100%\r\n%d");
+    s.Format("%d MB", 2047);
+    EXPECT_EQ(s, "2047 MB");
+    const std::string big(5000, 'x');
+    s.Format("<%s>", big.c_str());
+    EXPECT_EQ(s.GetLength(), 5002);
+}
+
+TEST(String, MarkerComparison)
+{
+    EXPECT_TRUE(CString("<INSTDIR>a").StartsWith("<INSTDIR>"));
+    EXPECT_FALSE(CString("<instdir>a").StartsWith("<INSTDIR>"));
+    EXPECT_FALSE(CString("<INST").StartsWith("<INSTDIR>"));
+    EXPECT_TRUE(CString("<gamedir>a").StartsWithNoCase("<GAMEDIR>"));
+    EXPECT_FALSE(CString(" <GAMEDIR>").StartsWithNoCase("<GAMEDIR>"));
+}
+
+TEST(StringArray, KeepsOrderAndDuplicates)
+{
+    CStringArray a;
+    EXPECT_TRUE(a.IsEmpty());
+    EXPECT_EQ(a.Add("x"), 0);
+    EXPECT_EQ(a.Add("x"), 1);
+    EXPECT_EQ(a.Add("y"), 2);
+    EXPECT_EQ(a.GetSize(), 3);
+    EXPECT_EQ(a[1], "x");
+    EXPECT_EQ(a.GetAt(2), "y");
+}

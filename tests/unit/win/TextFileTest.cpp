@@ -1,0 +1,101 @@
+// CTextFile on real files: line rules end to end, sharing, missing files.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "framework/FileException.h"
+#include "framework/TextFile.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+std::vector<std::string> ReadAll(const std::string& path)
+{
+    CTextFile file;
+    EXPECT_TRUE(file.Open(path.c_str()));
+    std::vector<std::string> lines;
+    CString line;
+    while (file.ReadString(line)) lines.push_back(line.Bytes());
+    return lines;
+}
+
+}  // namespace
+
+TEST(TextFile, ReadsLinesAcrossBufferBoundaries)
+{
+    TempFolder dir;
+    std::string bytes;
+    std::vector<std::string> expected;
+    for (int i = 0; i < 20000; ++i) {
+        expected.push_back(std::string(static_cast<std::size_t>(i % 37), 'a' + i % 26));
+        bytes += expected.back() + (i % 2 ? "\r\n" : "\n");
+    }
+    dir.Write("list.cfg", bytes);
+    EXPECT_EQ(ReadAll(dir / "list.cfg"), expected);
+}
+
+TEST(TextFile, EndMarkAndLastLine)
+{
+    TempFolder dir;
+    dir.Write("a", "one\r\ntwo\x1Athree\n");
+    EXPECT_EQ(ReadAll(dir / "a"), (std::vector<std::string>{"one", "two"}));
+    dir.Write("b", "one\r\ntwo");
+    EXPECT_EQ(ReadAll(dir / "b"), (std::vector<std::string>{"one", "two"}));
+}
+
+TEST(TextFile, MissingFileDoesNotOpen)
+{
+    TempFolder dir;
+    CTextFile file;
+    EXPECT_FALSE(file.Open((dir / "absent").c_str()));
+}
+
+TEST(TextFile, WritersAreRefusedBothWays)
+{
+    TempFolder dir;
+    dir.Write("list", "x|y\n");
+    const std::string path = dir / "list";
+
+    // Another process holding the file open for writing: the open fails as for a missing file.
+    HANDLE writer = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    CTextFile blocked;
+    EXPECT_FALSE(blocked.Open(path.c_str()));
+    ::CloseHandle(writer);
+
+    // While we read, others may read but not write.
+    CTextFile reading;
+    ASSERT_TRUE(reading.Open(path.c_str()));
+    HANDLE reader = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(reader, INVALID_HANDLE_VALUE);
+    ::CloseHandle(reader);
+    HANDLE second = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(second, INVALID_HANDLE_VALUE);
+    if (second != INVALID_HANDLE_VALUE) ::CloseHandle(second);
+}
+
+TEST(TextFile, ReadErrorThrowsAFileException)
+{
+    TempFolder dir;
+    dir.MakeFolder("folder");
+    CTextFile file;
+    // A folder opens for reading under some platforms but cannot be read as a file.
+    if (!file.Open((dir / "folder").c_str())) GTEST_SKIP() << "folders do not open here";
+    CString line;
+    EXPECT_THROW(file.ReadString(line), CFileException);
+}
+
+TEST(FileException, SystemErrorsMapToCauses)
+{
+    EXPECT_EQ(CFileException::OsErrorToCause(ERROR_ACCESS_DENIED), FileErrorCause::AccessDenied);
+    EXPECT_EQ(CFileException::OsErrorToCause(ERROR_SHARING_VIOLATION), FileErrorCause::SharingViolation);
+    EXPECT_EQ(CFileException::OsErrorToCause(ERROR_LOCK_VIOLATION), FileErrorCause::LockViolation);
+    EXPECT_EQ(CFileException::OsErrorToCause(ERROR_FILE_NOT_FOUND), FileErrorCause::FileNotFound);
+    EXPECT_EQ(CFileException::OsErrorToCause(ERROR_PATH_NOT_FOUND), FileErrorCause::BadPath);
+    EXPECT_EQ(CFileException::OsErrorToCause(ERROR_TOO_MANY_OPEN_FILES), FileErrorCause::TooManyOpenFiles);
+    EXPECT_EQ(CFileException::OsErrorToCause(12345), FileErrorCause::Generic);
+    const CFileException e(FileErrorCause::AccessDenied, ERROR_ACCESS_DENIED, "C:\\x");
+    EXPECT_EQ(e.GetErrorMessage(), "Access to C:\\x was denied.");
+}
