@@ -115,8 +115,8 @@ void CInstallerDlg::SetUpFont()
 
 INT_PTR CInstallerDlg::OnTimer(WPARAM, LPARAM)
 {
-    // Hover tracking comes with the skinned buttons; the tick goes on to default processing.
-    return FALSE;
+    UpdateHover();
+    return FALSE;  // the tick goes on to default processing
 }
 
 INT_PTR CInstallerDlg::OnCtlColor(WPARAM hdc, LPARAM control)
@@ -136,9 +136,4 @@ INT_PTR CInstallerDlg::OnEraseBackground(WPARAM, LPARAM)
 void CInstallerDlg::OnInstall()
 {
     // The install run is not built yet: the command leaves everything as it is.
-}
-
-void CInstallerDlg::OnBrowse()
-{
-    // The folder browser is not built yet.
 }

@@ -40,6 +40,9 @@ public:
     void AddStatusLine(const char* pattern, const CString& path);
     void ClearStatus();
 
+    // Hover tracking, on every tick of the hover timer.
+    void UpdateHover();
+
     // Companion files.
     CString ReadVersionText();
     void LoadManifest(CString path);

@@ -1,25 +1,19 @@
 // Commands of the real window: Close, Escape, close command, About box, information document.
 #include <gtest/gtest.h>
 
-#include "support/InstallerProcess.h"
+#include "support/InstallerFixture.h"
 
 namespace {
 
-class Commands : public ::testing::Test {
+class Commands : public InstallerTest {
 protected:
     void SetUp() override
     {
         m_dir.Write("intro.bik", "");
         m_dir.Write("files.cfg", "");
         m_dir.Write("CZ_info.txt", "Informace o překladu\r\n");
-        m_installer.reset(new InstallerProcess(m_dir));
-        m_dialog = m_installer->MainWindow();
-        ASSERT_NE(m_dialog, nullptr);
+        Start();
     }
-
-    TempFolder m_dir;
-    std::unique_ptr<InstallerProcess> m_installer;
-    HWND m_dialog = nullptr;
 };
 
 }  // namespace

@@ -1,21 +1,19 @@
 // Geometry and colours of the real window, read back from the screen.
 #include <gtest/gtest.h>
 
-#include "support/InstallerProcess.h"
+#include "support/InstallerFixture.h"
 #include "support/Screen.h"
 
 namespace {
 
-class Layout : public ::testing::Test {
+class Layout : public InstallerTest {
 protected:
     void SetUp() override
     {
         m_dir.Write("intro.bik", "");
         m_dir.Write("files.cfg", "<INSTDIR>missing.dat|x\n");
         m_dir.Write("version", "Verze 1.0\n");
-        m_installer.reset(new InstallerProcess(m_dir));
-        m_dialog = m_installer->MainWindow();
-        ASSERT_NE(m_dialog, nullptr);
+        Start();
         ::Sleep(300);  // let the first paint finish
     }
     SIZE SizeOf(int id) const
@@ -23,10 +21,6 @@ protected:
         const RECT r = ScreenRectOf(::GetDlgItem(m_dialog, id));
         return SIZE{r.right - r.left, r.bottom - r.top};
     }
-
-    TempFolder m_dir;
-    std::unique_ptr<InstallerProcess> m_installer;
-    HWND m_dialog = nullptr;
 };
 
 }  // namespace

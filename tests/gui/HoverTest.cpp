@@ -1,0 +1,88 @@
+// Hover tracking with the real pointer over the real window, pixels read from the screen.
+#include <gtest/gtest.h>
+
+#include "support/InstallerFixture.h"
+#include "support/Screen.h"
+
+namespace {
+
+const COLORREF kLitFrame = RGB(252, 255, 5);
+const COLORREF kPlainFrame = RGB(0, 40, 53);
+const COLORREF kGreyLabel = RGB(137, 137, 117);
+
+class Hover : public InstallerTest {
+protected:
+    // The colour of a button's frame, 3 pixels in from its top-left corner.
+    COLORREF FrameOf(int id) const
+    {
+        const RECT r = ScreenRectOf(::GetDlgItem(m_dialog, id));
+        return ScreenShot(r).At(3, 3);
+    }
+    bool FrameBecomes(int id, COLORREF colour) const
+    {
+        return WaitUntil([&] { return FrameOf(id) == colour; }, 2000);
+    }
+    RECT Rect(int id) const { return ScreenRectOf(::GetDlgItem(m_dialog, id)); }
+};
+
+}  // namespace
+
+TEST_F(Hover, ButtonsLightUpUnderThePointer)
+{
+    m_dir.Write("intro.bik", "");
+    m_dir.Write("files.cfg", "");
+    ::SetCursorPos(0, 0);
+    Start();
+    for (int id : {IDOK, 1000, 1002, IDCANCEL}) {
+        const RECT r = Rect(id);
+        ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        EXPECT_TRUE(FrameBecomes(id, kLitFrame)) << id;
+        ::SetCursorPos(0, 0);
+        EXPECT_TRUE(FrameBecomes(id, kPlainFrame)) << id;
+    }
+}
+
+TEST_F(Hover, RightColumnAndBottomRowAreOutside)
+{
+    m_dir.Write("intro.bik", "");
+    m_dir.Write("files.cfg", "");
+    ::SetCursorPos(0, 0);
+    Start();
+    const RECT r = Rect(1000);
+    ::SetCursorPos(r.right - 1, r.bottom - 1);
+    EXPECT_TRUE(FrameBecomes(1000, kLitFrame));
+    ::SetCursorPos(r.right, r.top + 5);
+    EXPECT_TRUE(FrameBecomes(1000, kPlainFrame));
+    ::SetCursorPos(r.left + 5, r.bottom - 1);
+    EXPECT_TRUE(FrameBecomes(1000, kLitFrame));
+    ::SetCursorPos(r.left + 5, r.bottom);
+    EXPECT_TRUE(FrameBecomes(1000, kPlainFrame));
+}
+
+TEST_F(Hover, MoveStraightFromOneButtonToAnother)
+{
+    m_dir.Write("intro.bik", "");
+    m_dir.Write("files.cfg", "");
+    ::SetCursorPos(0, 0);
+    Start();
+    const RECT browse = Rect(1000);
+    const RECT info = Rect(1002);
+    ::SetCursorPos(browse.left + 20, browse.top + 20);
+    ASSERT_TRUE(FrameBecomes(1000, kLitFrame));
+    ::SetCursorPos(info.left + 20, info.top + 20);
+    ASSERT_TRUE(FrameBecomes(1002, kLitFrame));
+    EXPECT_EQ(FrameOf(1000), kPlainFrame);
+}
+
+TEST_F(Hover, DisabledInstallNeverLightsUp)
+{
+    m_dir.Write("intro.bik", "");
+    ::SetCursorPos(0, 0);
+    Start();  // no install list: Install is disabled
+    const RECT r = Rect(IDOK);
+    ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ::Sleep(400);
+    EXPECT_EQ(FrameOf(IDOK), kPlainFrame);
+    EXPECT_GT(ScreenShot(r).Count(RECT{0, 0, r.right - r.left, r.bottom - r.top}, kGreyLabel), 50);
+    ::SetCursorPos(0, 0);
+}

@@ -1,0 +1,30 @@
+// Hover decisions and the game folder's trailing backslash.
+#include <gtest/gtest.h>
+
+#include "install/GamePathText.h"
+#include "ui/Hover.h"
+
+TEST(Hover, RightAndBottomEdgesAreOutside)
+{
+    const Box button{209, 185, 391, 237};
+    EXPECT_TRUE(PointInside(button, 209, 185));
+    EXPECT_TRUE(PointInside(button, 390, 236));
+    EXPECT_FALSE(PointInside(button, 391, 200));
+    EXPECT_FALSE(PointInside(button, 300, 237));
+    EXPECT_FALSE(PointInside(button, 208, 200));
+}
+
+TEST(Hover, OnlyAChangeOfStateDoesAnything)
+{
+    EXPECT_EQ(HoverStep(true, false), HoverChange::Light);
+    EXPECT_EQ(HoverStep(false, true), HoverChange::Dim);
+    EXPECT_EQ(HoverStep(true, true), HoverChange::None);
+    EXPECT_EQ(HoverStep(false, false), HoverChange::None);
+}
+
+TEST(GamePathText, OneTrailingBackslash)
+{
+    EXPECT_EQ(WithTrailingBackslash("E:\\Games\\X"), "E:\\Games\\X\\");
+    EXPECT_EQ(WithTrailingBackslash("E:\\"), "E:\\");
+    EXPECT_EQ(WithTrailingBackslash(" E:\\a "), " E:\\a \\");
+}
