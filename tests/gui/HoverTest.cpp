@@ -12,6 +12,17 @@ const COLORREF kGreyLabel = RGB(137, 137, 117);
 
 class Hover : public InstallerTest {
 protected:
+    void SetUp() override
+    {
+        m_dir.Write("intro.bik", "");
+        ::SetCursorPos(0, 0);
+    }
+    // Starts with an empty install list, so Install is enabled.
+    void StartWithList()
+    {
+        m_dir.Write("files.cfg", "");
+        Start();
+    }
     // The colour of a button's frame, 3 pixels in from its top-left corner.
     COLORREF FrameOf(int id) const
     {
@@ -29,10 +40,7 @@ protected:
 
 TEST_F(Hover, ButtonsLightUpUnderThePointer)
 {
-    m_dir.Write("intro.bik", "");
-    m_dir.Write("files.cfg", "");
-    ::SetCursorPos(0, 0);
-    Start();
+    StartWithList();
     for (int id : {IDOK, 1000, 1002, IDCANCEL}) {
         const RECT r = Rect(id);
         ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
@@ -44,10 +52,7 @@ TEST_F(Hover, ButtonsLightUpUnderThePointer)
 
 TEST_F(Hover, RightColumnAndBottomRowAreOutside)
 {
-    m_dir.Write("intro.bik", "");
-    m_dir.Write("files.cfg", "");
-    ::SetCursorPos(0, 0);
-    Start();
+    StartWithList();
     const RECT r = Rect(1000);
     ::SetCursorPos(r.right - 1, r.bottom - 1);
     EXPECT_TRUE(FrameBecomes(1000, kLitFrame));
@@ -61,10 +66,7 @@ TEST_F(Hover, RightColumnAndBottomRowAreOutside)
 
 TEST_F(Hover, MoveStraightFromOneButtonToAnother)
 {
-    m_dir.Write("intro.bik", "");
-    m_dir.Write("files.cfg", "");
-    ::SetCursorPos(0, 0);
-    Start();
+    StartWithList();
     const RECT browse = Rect(1000);
     const RECT info = Rect(1002);
     ::SetCursorPos(browse.left + 20, browse.top + 20);
@@ -76,8 +78,6 @@ TEST_F(Hover, MoveStraightFromOneButtonToAnother)
 
 TEST_F(Hover, DisabledInstallNeverLightsUp)
 {
-    m_dir.Write("intro.bik", "");
-    ::SetCursorPos(0, 0);
     Start();  // no install list: Install is disabled
     const RECT r = Rect(IDOK);
     ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
