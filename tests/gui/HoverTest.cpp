@@ -86,3 +86,15 @@ TEST_F(Hover, DisabledInstallNeverLightsUp)
     EXPECT_GT(ScreenShot(r).Count(RECT{0, 0, r.right - r.left, r.bottom - r.top}, kGreyLabel), 50);
     ::SetCursorPos(0, 0);
 }
+
+TEST_F(Hover, WebLinkWordLightsUp)
+{
+    StartWithList();
+    const RECT r = Rect(1006);
+    auto yellowInWord = [&] { return ScreenShot(r).Count(RECT{0, 0, 72, 16}, kLitFrame); };
+    EXPECT_EQ(yellowInWord(), 0);
+    ::SetCursorPos(r.left + 50, r.top + 30);
+    EXPECT_TRUE(WaitUntil([&] { return yellowInWord() > 20; }, 2000));
+    ::SetCursorPos(0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return yellowInWord() == 0; }, 2000));
+}
