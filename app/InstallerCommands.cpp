@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 #include "../res/Resource.h"
 #include "../ui/Layout.h"
 #include "AboutDlg.h"
@@ -25,15 +27,27 @@ void CInstallerDlg::OnWebLink()
     ::ShellExecuteA(nullptr, "open", kPublisherAddress, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+namespace {
+
+// The menu text of the About entry (string 101); empty when the resource has none.
+std::wstring AboutEntryText()
+{
+    wchar_t text[256] = {};
+    const int length = ::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, text, 256);
+    return std::wstring(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+}  // namespace
+
 void CInstallerDlg::AppendAboutEntry()
 {
     // A borderless window has no system menu; the same entry is offered by OnContextMenu.
     if (!(::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_SYSMENU)) return;
     HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
-    wchar_t text[256] = {};
-    if (!menu || ::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, text, 256) <= 0) return;
+    const std::wstring text = AboutEntryText();
+    if (!menu || text.empty()) return;
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text);
+    ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
 }
 
 void CInstallerDlg::ShowAboutBox()
@@ -51,10 +65,10 @@ INT_PTR CInstallerDlg::OnSysCommand(WPARAM command, LPARAM)
 
 INT_PTR CInstallerDlg::OnContextMenu(WPARAM, LPARAM position)
 {
-    wchar_t text[256] = {};
-    if (::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, text, 256) <= 0) return FALSE;
+    const std::wstring text = AboutEntryText();
+    if (text.empty()) return FALSE;
     HMENU menu = ::CreatePopupMenu();
-    ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text);
+    ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
     POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
     if (at.x == -1 && at.y == -1) {  // from the keyboard: at the window's corner
         RECT window{};
