@@ -1,6 +1,8 @@
 // CBitmapButton: skin loading and drawing.
 #include "BitmapButton.h"
 
+#include "../framework/Probe.h"
+
 namespace {
 
 // Loads an image into a slot unless the id is 0; false when a requested image failed.
@@ -13,6 +15,7 @@ bool LoadOptional(CBitmap& slot, unsigned id)
 
 BOOL CBitmapButton::LoadSkinSet(unsigned normal, unsigned pressed, unsigned focus, unsigned disabled)
 {
+    ProbeCount(::GetParent(m_hWnd), L"VelanSkinLoads");
     m_bmpNormal.DeleteObject();
     m_bmpPressed.DeleteObject();
     m_bmpFocus.DeleteObject();
@@ -40,6 +43,7 @@ const CBitmap& CBitmapButton::Chosen(UINT itemState) const
 
 void CBitmapButton::DrawSkin(UINT itemState, HDC target, const RECT& item)
 {
+    ProbeCount(::GetParent(m_hWnd), L"VelanSkinDraws");
     CMemoryDC memory(target);
     CSelectGuard select(memory.Get(), Chosen(itemState).GetSafeHandle());
     if (!select.Succeeded()) return;

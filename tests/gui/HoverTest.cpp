@@ -98,3 +98,22 @@ TEST_F(Hover, WebLinkWordLightsUp)
     ::SetCursorPos(0, 0);
     EXPECT_TRUE(WaitUntil([&] { return yellowInWord() == 0; }, 2000));
 }
+
+TEST_F(Hover, RestingPointerCausesNoReloadOrRedraw)
+{
+    m_dir.Write("files.cfg", "");
+    Start(ProbesExe());
+    const RECT r = Rect(1000);
+    ::SetCursorPos(r.left + 30, r.top + 30);
+    ASSERT_TRUE(FrameBecomes(1000, kLitFrame));
+    ::Sleep(300);  // the redraw that the change asked for
+    const ULONG_PTR loads = ProbeValue(m_dialog, L"VelanSkinLoads");
+    const ULONG_PTR draws = ProbeValue(m_dialog, L"VelanSkinDraws");
+    EXPECT_GE(loads, 6u);  // five start sets and the hover set
+    ::Sleep(1000);         // ten ticks with the pointer still
+    EXPECT_EQ(ProbeValue(m_dialog, L"VelanSkinLoads"), loads);
+    EXPECT_EQ(ProbeValue(m_dialog, L"VelanSkinDraws"), draws);
+    ::SetCursorPos(0, 0);
+    ASSERT_TRUE(FrameBecomes(1000, kPlainFrame));
+    EXPECT_EQ(ProbeValue(m_dialog, L"VelanSkinLoads"), loads + 1);
+}

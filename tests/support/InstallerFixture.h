@@ -10,9 +10,9 @@
 class InstallerTest : public ::testing::Test {
 protected:
     // Starts the installer on what the test has written into m_dir; the window is in m_dialog.
-    void Start()
+    void Start(const std::string& exe = InstallerExe())
     {
-        m_installer.reset(new InstallerProcess(m_dir));
+        m_installer.reset(new InstallerProcess(m_dir, exe));
         m_dialog = m_installer->MainWindow();
         ASSERT_NE(m_dialog, nullptr);
     }

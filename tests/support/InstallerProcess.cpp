@@ -5,10 +5,12 @@
 #include <stdexcept>
 #include <vector>
 
-std::string InstallerExe()
+namespace {
+
+std::string ExeFromEnvironment(const char* variable)
 {
-    const char* unixPath = std::getenv("VELANINST_EXE");
-    if (!unixPath) throw std::runtime_error("VELANINST_EXE is not set");
+    const char* unixPath = std::getenv(variable);
+    if (!unixPath) throw std::runtime_error(std::string(variable) + " is not set");
     std::string path = unixPath;
     if (!path.empty() && path[0] == '/') path = "Z:" + path;  // Wine maps the host's root on Z:
     for (char& ch : path) {
@@ -17,10 +19,27 @@ std::string InstallerExe()
     return path;
 }
 
-InstallerProcess::InstallerProcess(const TempFolder& folder)
+}  // namespace
+
+std::string InstallerExe()
+{
+    return ExeFromEnvironment("VELANINST_EXE");
+}
+
+std::string ProbesExe()
+{
+    return ExeFromEnvironment("VELANINST_PROBES_EXE");
+}
+
+ULONG_PTR ProbeValue(HWND window, const wchar_t* name)
+{
+    return reinterpret_cast<ULONG_PTR>(::GetPropW(window, name));
+}
+
+InstallerProcess::InstallerProcess(const TempFolder& folder, const std::string& built)
 {
     const std::string exe = folder / "VELANInst.exe";
-    if (!::CopyFileA(InstallerExe().c_str(), exe.c_str(), FALSE)) throw std::runtime_error("cannot copy installer");
+    if (!::CopyFileA(built.c_str(), exe.c_str(), FALSE)) throw std::runtime_error("cannot copy installer");
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe + "\"";

@@ -9,11 +9,15 @@
 
 // The built VELANInst.exe, as a Windows path.
 std::string InstallerExe();
+// The same program built with its test counters (see ProbeValue).
+std::string ProbesExe();
+// A counter the probes build keeps on a window.
+ULONG_PTR ProbeValue(HWND window, const wchar_t* name);
 
 class InstallerProcess {
 public:
     // Copies the installer into the folder and starts it there.
-    explicit InstallerProcess(const TempFolder& folder);
+    explicit InstallerProcess(const TempFolder& folder, const std::string& exe = InstallerExe());
     ~InstallerProcess();
     InstallerProcess(const InstallerProcess&) = delete;
     InstallerProcess& operator=(const InstallerProcess&) = delete;
