@@ -5,6 +5,7 @@
 #include "../app/InstallerDlg.h"
 #include "../app/Texts.h"
 #include "../framework/WideText.h"
+#include "FolderBrowser.h"
 #include "GamePathText.h"
 
 namespace {

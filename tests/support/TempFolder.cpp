@@ -28,10 +28,14 @@ void RemoveTree(const std::string& folder)
 
 }  // namespace
 
-TempFolder::TempFolder()
+TempFolder::TempFolder(const std::string& baseFolder)
 {
-    char base[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, base);
+    char base[MAX_PATH] = {};
+    if (baseFolder.empty()) {
+        ::GetTempPathA(MAX_PATH, base);
+    } else {
+        lstrcpynA(base, baseFolder.c_str(), MAX_PATH);
+    }
     static unsigned counter = 0;
     for (;;) {
         m_path = std::string(base) + "velan" + std::to_string(::GetCurrentProcessId()) + "_" +

@@ -7,7 +7,8 @@
 
 class TempFolder {
 public:
-    TempFolder();
+    // A new folder below the system's temporary folder, or below `base` (ending in a backslash).
+    explicit TempFolder(const std::string& base = std::string());
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
