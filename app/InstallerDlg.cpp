@@ -133,7 +133,3 @@ INT_PTR CInstallerDlg::OnEraseBackground(WPARAM, LPARAM)
     return FALSE;
 }
 
-void CInstallerDlg::OnInstall()
-{
-    // The install run is not built yet: the command leaves everything as it is.
-}

@@ -43,6 +43,12 @@ public:
     // Hover tracking, on every tick of the hover timer.
     void UpdateHover();
 
+    // The install run. Sizes are 64-bit; the size pass reports false when it stopped at a
+    // source it could not open (already reported, Install disabled).
+    bool ComputeTotalSize(unsigned long long& total);
+    BOOL HasEnoughSpace(unsigned long long needed);
+    BOOL CopyFiles();
+
     // Companion files.
     CString ReadVersionText();
     void LoadManifest(CString path);
@@ -65,6 +71,9 @@ private:
     void StartMusic();
 
     void AppendStatusText(const std::wstring& line);
+    bool RunInstallCommand();
+    void StartGame();
+    void SwitchToPlay();
     void ShowAboutBox();
 
     // Members in the design's order: constructed in this order, destroyed in reverse.

@@ -6,6 +6,13 @@ const char kNoMoviesMessage[] =
     "Tato verze instalátoru češtiny neobsahuje přeložené filmy. "
     "Jejich překlad je přiložen v sekci \"O překladu\".";
 const char kCannotFindFile[] = "Nelze nalézt soubor %s";
+const char kUnsafeDestination[] = "Neplatný cíl v seznamu souborů: %s";
+const char kNoGamePath[] = "Nejprve zadejte cestu s nainstalovanou hrou!";
+const char kNoGameDirectory[] = "Adresář hry neexistuje!";
+const char kNotEnoughSpace[] =
+    "Nedostatek místa na disku. Pro instalaci je potřeba přibližně %d MB volného místa.";
+const char kInstallSucceeded[] = "Instalace úspěšně dokončena";
+const char kInstallFailed[] = "Instalace nebyla dokončena";
 const char kBrowseTitle[] = "Vyberte hlavní adresář hry";
 
 // Neutral placeholder for the publisher's web address (a bare host name, no scheme).

@@ -46,8 +46,9 @@ void CInstallerDlg::LoadManifest(CString path)
     }
     const ManifestOutcome outcome = ReadManifest([&file](CString& line) { return file.ReadString(line); },
                                                  FileExists, m_strInstallerDir, m_sources, m_dests);
-    if (outcome.stoppedAtMissing) {
-        AddStatusLine(kCannotFindFile, outcome.missingSource);
-        m_btnInstall.EnableWindow(FALSE);
-    }
+    if (outcome.stop == ManifestStop::None) return;
+    // Both subjects are paths from the list, shown in the system code page like every path.
+    AddStatusLine(outcome.stop == ManifestStop::MissingSource ? kCannotFindFile : kUnsafeDestination,
+                  outcome.subject);
+    m_btnInstall.EnableWindow(FALSE);
 }

@@ -12,6 +12,34 @@ bool SplitManifestLine(const CString& line, CString& source, CString& dest)
     return true;
 }
 
+namespace {
+
+bool IsSeparator(char ch)
+{
+    return ch == '\\' || ch == '/';
+}
+
+}  // namespace
+
+bool DestinationStaysInside(const CString& dest)
+{
+    if (dest.GetLength() >= 2 && dest.GetAt(1) == ':') return false;
+    if (dest.GetLength() >= 2 && IsSeparator(dest.GetAt(0)) && IsSeparator(dest.GetAt(1))) return false;
+    int depth = 0;
+    int start = 0;
+    for (int i = 0; i <= dest.GetLength(); ++i) {
+        if (i < dest.GetLength() && !IsSeparator(dest.GetAt(i))) continue;
+        const CString part = dest.Mid(start, i - start);
+        if (part == "..") {
+            if (--depth < 0) return false;
+        } else if (!part.IsEmpty() && part != ".") {
+            ++depth;
+        }
+        start = i + 1;
+    }
+    return true;
+}
+
 ManifestOutcome ReadManifest(const std::function<bool(CString&)>& nextLine,
                              const std::function<bool(const CString&)>& exists, const CString& installerDir,
                              CStringArray& sources, CStringArray& dests)
@@ -25,10 +53,15 @@ ManifestOutcome ReadManifest(const std::function<bool(CString&)>& nextLine,
         if (source.StartsWith(kInstallerDirMarker)) {
             source = installerDir + source.Mid(kMarkerLength);
             if (!exists(source)) {
-                outcome.stoppedAtMissing = true;
-                outcome.missingSource = source;
+                outcome.stop = ManifestStop::MissingSource;
+                outcome.subject = source;
                 return outcome;
             }
+        }
+        if (!DestinationStaysInside(dest)) {
+            outcome.stop = ManifestStop::UnsafeDestination;
+            outcome.subject = dest;
+            return outcome;
         }
         sources.Add(source);
         dests.Add(dest);

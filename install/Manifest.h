@@ -16,16 +16,26 @@ const int kMarkerLength = 9;
 // The destination loses one leading backslash; nothing is trimmed.
 bool SplitManifestLine(const CString& line, CString& source, CString& dest);
 
-// How a load of the list ended.
-struct ManifestOutcome {
-    bool stoppedAtMissing = false;  // a "<INSTDIR>" source matched nothing
-    CString missingSource;          // that source, resolved
+// Why a load of the list stopped before the end of the file.
+enum class ManifestStop {
+    None,
+    MissingSource,      // a "<INSTDIR>" source matched nothing
+    UnsafeDestination,  // a destination would leave the game directory
 };
+
+struct ManifestOutcome {
+    ManifestStop stop = ManifestStop::None;
+    CString subject;  // the resolved source, or the refused destination
+};
+
+// True when a destination stays inside the game directory: not absolute (no drive letter, no
+// leading double backslash) and never climbing above its root with "..".
+bool DestinationStaysInside(const CString& dest);
 
 // Reads lines until nextLine returns false, appending the pairs that count. A source that
 // starts with "<INSTDIR>" gets installerDir in place of the marker and must pass exists();
-// the first one that does not stops the load, the pairs before it kept. Exceptions of
-// nextLine pass through.
+// the first one that does not, or the first destination that would leave the game directory,
+// stops the load, the pairs before it kept. Exceptions of nextLine pass through.
 ManifestOutcome ReadManifest(const std::function<bool(CString&)>& nextLine,
                              const std::function<bool(const CString&)>& exists, const CString& installerDir,
                              CStringArray& sources, CStringArray& dests);

@@ -5,9 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace {
-
-std::string ExeFromEnvironment(const char* variable)
+std::string HostPathFromEnvironment(const char* variable)
 {
     const char* unixPath = std::getenv(variable);
     if (!unixPath) throw std::runtime_error(std::string(variable) + " is not set");
@@ -19,16 +17,14 @@ std::string ExeFromEnvironment(const char* variable)
     return path;
 }
 
-}  // namespace
-
 std::string InstallerExe()
 {
-    return ExeFromEnvironment("VELANINST_EXE");
+    return HostPathFromEnvironment("VELANINST_EXE");
 }
 
 std::string ProbesExe()
 {
-    return ExeFromEnvironment("VELANINST_PROBES_EXE");
+    return HostPathFromEnvironment("VELANINST_PROBES_EXE");
 }
 
 ULONG_PTR ProbeValue(HWND window, const wchar_t* name)

@@ -49,3 +49,33 @@ RECT ScreenRectOf(HWND window)
     ::GetWindowRect(window, &r);
     return r;
 }
+
+int DifferencesFromBitmapFile(const RECT& area, const std::string& bmpPath)
+{
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        ::LoadImageA(nullptr, bmpPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (!bitmap) return -1;
+    BITMAP info{};
+    ::GetObjectW(bitmap, sizeof info, &info);
+    BITMAPINFO request{};
+    request.bmiHeader.biSize = sizeof request.bmiHeader;
+    request.bmiHeader.biWidth = info.bmWidth;
+    request.bmiHeader.biHeight = -info.bmHeight;
+    request.bmiHeader.biPlanes = 1;
+    request.bmiHeader.biBitCount = 32;
+    request.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(info.bmWidth) * static_cast<std::size_t>(info.bmHeight));
+    HDC screen = ::GetDC(nullptr);
+    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &request, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    ::DeleteObject(bitmap);
+    const ScreenShot shot(area);
+    int differences = 0;
+    for (int y = 0; y < info.bmHeight && y < shot.Height(); ++y) {
+        for (int x = 0; x < info.bmWidth && x < shot.Width(); ++x) {
+            const DWORD p = pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(info.bmWidth) + x];
+            differences += shot.At(x, y) != RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+        }
+    }
+    return differences;
+}

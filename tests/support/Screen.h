@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 class ScreenShot {
@@ -21,6 +22,9 @@ private:
     int m_height;
     std::vector<DWORD> m_pixels;
 };
+
+// How many pixels of a screen rectangle differ from a bitmap file drawn at its corner.
+int DifferencesFromBitmapFile(const RECT& area, const std::string& bmpPath);
 
 // The screen rectangle of a window, or of a control of a dialog.
 RECT ScreenRectOf(HWND window);

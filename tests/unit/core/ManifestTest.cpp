@@ -59,7 +59,7 @@ const std::vector<std::string> kWorkedExample = {
 TEST(Manifest, WorkedExample)
 {
     const Loaded r = Load(kWorkedExample, {"D:\\CZ\\data\\strings.dat", "D:\\CZ\\art\\menu.tga"});
-    EXPECT_FALSE(r.outcome.stoppedAtMissing);
+    EXPECT_EQ(r.outcome.stop, ManifestStop::None);
     EXPECT_EQ(r.sources, (std::vector<std::string>{"<GAMEDIR>strings.dat", "D:\\CZ\\data\\strings.dat",
                                                    "D:\\CZ\\art\\menu.tga", "E:\\Extra\\font.ttf",
                                                    "<instdir>readme.txt"}));
@@ -72,8 +72,8 @@ TEST(Manifest, WorkedExample)
 TEST(Manifest, MissingShippedFileStopsTheLoad)
 {
     const Loaded r = Load(kWorkedExample, {"D:\\CZ\\data\\strings.dat"});
-    EXPECT_TRUE(r.outcome.stoppedAtMissing);
-    EXPECT_EQ(r.outcome.missingSource, "D:\\CZ\\art\\menu.tga");
+    EXPECT_EQ(r.outcome.stop, ManifestStop::MissingSource);
+    EXPECT_EQ(r.outcome.subject, "D:\\CZ\\art\\menu.tga");
     EXPECT_EQ(r.sources, (std::vector<std::string>{"<GAMEDIR>strings.dat", "D:\\CZ\\data\\strings.dat"}));
     EXPECT_EQ(r.linesRead, 5u);  // lines 6 and 7 are never read
 }
@@ -119,4 +119,13 @@ TEST(Manifest, EmptyListAndDuplicates)
     EXPECT_TRUE(Load({}, {}).sources.empty());
     const Loaded r = Load({"a|b", "a|b"}, {});
     EXPECT_EQ(r.sources.size(), 2u);
+}
+
+TEST(Manifest, UnsafeDestinationStopsTheLoad)
+{
+    const Loaded r = Load({"a|ok.txt", "b|..\\..\\evil.dll", "c|later.txt"}, {});
+    EXPECT_EQ(r.outcome.stop, ManifestStop::UnsafeDestination);
+    EXPECT_EQ(r.outcome.subject, "..\\..\\evil.dll");
+    EXPECT_EQ(r.sources, (std::vector<std::string>{"a"}));
+    EXPECT_EQ(r.linesRead, 2u);
 }

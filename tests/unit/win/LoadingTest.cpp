@@ -29,7 +29,7 @@ TEST(Loading, WorkedExampleOnRealFiles)
               "<instdir>readme.txt|readme.txt\r\n");
     CStringArray sources;
     CStringArray dests;
-    EXPECT_FALSE(LoadFrom(dir, sources, dests).stoppedAtMissing);
+    EXPECT_EQ(LoadFrom(dir, sources, dests).stop, ManifestStop::None);
     ASSERT_EQ(sources.GetSize(), 5);
     EXPECT_EQ(sources[1], CString((dir / "data\\strings.dat").c_str()));
     EXPECT_EQ(dests[2], "override\\menu.tga");
@@ -44,8 +44,8 @@ TEST(Loading, FoldersAndPatternsPassTheExistenceTest)
     CStringArray dests;
     const ManifestOutcome outcome = LoadFrom(dir, sources, dests);
     EXPECT_EQ(sources.GetSize(), 3);
-    EXPECT_TRUE(outcome.stoppedAtMissing);
-    EXPECT_EQ(outcome.missingSource, CString((dir / "art\\*.png").c_str()));
+    EXPECT_EQ(outcome.stop, ManifestStop::MissingSource);
+    EXPECT_EQ(outcome.subject, CString((dir / "art\\*.png").c_str()));
 }
 
 TEST(Loading, OverlongShippedPathCountsAsMissing)
@@ -54,6 +54,6 @@ TEST(Loading, OverlongShippedPathCountsAsMissing)
     dir.Write("files.cfg", "<INSTDIR>" + std::string(300, 'n') + "|x\n");
     CStringArray sources;
     CStringArray dests;
-    EXPECT_TRUE(LoadFrom(dir, sources, dests).stoppedAtMissing);
+    EXPECT_EQ(LoadFrom(dir, sources, dests).stop, ManifestStop::MissingSource);
     EXPECT_EQ(sources.GetSize(), 0);
 }

@@ -1,0 +1,42 @@
+// The install run's decisions.
+#include "InstallPlan.h"
+
+#include <string>
+
+#include "Manifest.h"
+
+bool IsGameDirSource(const CString& source)
+{
+    return source.StartsWithNoCase(kGameDirMarker);
+}
+
+CString ResolveSource(const CString& source, const CString& gameDir)
+{
+    return IsGameDirSource(source) ? gameDir + source.Mid(kMarkerLength) : source;
+}
+
+CopyLists BuildCopyLists(const CStringArray& sources, const CStringArray& dests, const CString& gameDir,
+                         const std::function<bool(const CString&)>& exists)
+{
+    CopyLists lists;
+    for (int i = 0; i < sources.GetSize(); ++i) {
+        const CString destination = gameDir + dests[i];
+        if (IsGameDirSource(sources[i]) && exists(destination)) continue;
+        lists.from += ResolveSource(sources[i], gameDir);
+        lists.from.AppendChar('\0');
+        lists.to += destination;
+        lists.to.AppendChar('\0');
+        ++lists.count;
+    }
+    lists.from.AppendChar('\0');
+    lists.to.AppendChar('\0');
+    return lists;
+}
+
+CString FormatMegabytes(const CString& pattern, unsigned long long bytes)
+{
+    const int at = pattern.Find('%');
+    if (at < 0 || at + 1 >= pattern.GetLength() || pattern.GetAt(at + 1) != 'd') return pattern;
+    const std::string megabytes = std::to_string(bytes / 1048576ULL);
+    return pattern.Left(at) + megabytes.c_str() + pattern.Mid(at + 2);
+}

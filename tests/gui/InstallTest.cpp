@@ -1,0 +1,285 @@
+// The install run through the real window: real copies into a real game folder, then Play.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/InstallerFixture.h"
+#include "support/Screen.h"
+
+namespace {
+
+const char kKey[] = "SOFTWARE\\Dorvane\\RN\\VELAN";
+
+std::string ReadFile(const std::string& path)
+{
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes(1 << 16, '\0');
+    DWORD got = 0;
+    ::ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr);
+    ::CloseHandle(file);
+    bytes.resize(got);
+    return bytes;
+}
+
+std::wstring Wide(const std::string& ascii)
+{
+    return std::wstring(ascii.begin(), ascii.end());
+}
+
+class Install : public InstallerTest {
+protected:
+    void SetUp() override
+    {
+        ::SetCursorPos(0, 0);
+        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+        m_dir.Write("intro.bik", "");
+        m_dir.Write("CZ_info.txt", "Informace\r\n");
+        m_dir.Write("data\\strings.dat", "translated");
+        m_dir.Write("art\\menu.tga", "menu");
+        m_dir.Write("files.cfg",
+                    "<GAMEDIR>strings.dat|backup\\strings.dat\r\n"
+                    "<INSTDIR>data\\strings.dat|strings.dat\r\n"
+                    "<INSTDIR>art\\menu.tga|\\override\\menu.tga\r\n");
+        UseGameFolder("Game");
+    }
+    void TearDown() override
+    {
+        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+        CloseNotepads();
+    }
+
+    // A game installation in a subfolder of the game folder.
+    void UseGameFolder(const std::string& name)
+    {
+        m_gameDir = m_games / name;
+        m_games.Write(name + "\\strings.dat", "original");
+        m_games.Write(name + "\\keep.txt", "untouched");
+        ::CopyFileA(HostPathFromEnvironment("FAKE_LAUNCHER_EXE").c_str(), (m_gameDir + "\\launcher.exe").c_str(),
+                    FALSE);
+    }
+    std::string Game(const std::string& name) const { return ReadFile(m_gameDir + "\\" + name); }
+    void Type(const std::wstring& text)
+    {
+        ::SendMessageW(::GetDlgItem(m_dialog, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    std::wstring Status() { return TextOf(::GetDlgItem(m_dialog, 1005)); }
+    bool InstallEnabled() { return ::IsWindowEnabled(::GetDlgItem(m_dialog, IDOK)) != FALSE; }
+
+    // Presses Install and waits for the status panel to change, answering any box the shell
+    // shows on the way.
+    std::wstring RunInstall()
+    {
+        const std::wstring before = Status();
+        Press(m_dialog, IDOK);
+        std::wstring now;
+        WaitUntil([&] {
+            if (HWND box = FindProcessWindow(m_installer->Id(), L"", m_dialog)) {
+                m_shellMessages += MessageBoxText(box) + L"\n";
+                ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+            }
+            now = Status();
+            return ::IsWindowEnabled(m_dialog) && now != before && !now.empty();
+        }, 20000);
+        return now;
+    }
+    // The information document opened after a success, closed again.
+    bool InfoDocumentOpened()
+    {
+        HWND notepad = nullptr;
+        const bool opened = WaitUntil([&] {
+            notepad = ::FindWindowW(L"Notepad", nullptr);
+            return notepad && TextOf(notepad).find(L"CZ_info") != std::wstring::npos;
+        }, 15000);
+        CloseNotepads();
+        return opened;
+    }
+    static void CloseNotepads()
+    {
+        while (HWND notepad = ::FindWindowW(L"Notepad", nullptr)) {
+            ::PostMessageW(notepad, WM_CLOSE, 0, 0);
+            if (!WaitUntil([&] { return !::IsWindow(notepad); }, 5000)) break;
+        }
+    }
+    static void SetRegistryPath(const std::string& value)
+    {
+        HKEY key = nullptr;
+        ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+        ::RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                         static_cast<DWORD>(value.size() + 1));
+        ::RegCloseKey(key);
+    }
+    // Presses Play and returns what the launcher recorded: its folder and its command line.
+    std::string Play()
+    {
+        Press(m_dialog, IDOK);
+        EXPECT_TRUE(m_installer->WaitForExit(10000)) << "the installer did not close";
+        std::string record;
+        WaitUntil([&] { return (record = Game("launched.txt")) != "<missing>"; }, 10000);
+        return record;
+    }
+
+    TempFolder m_games;
+    std::string m_gameDir;
+    std::wstring m_shellMessages;
+};
+
+}  // namespace
+
+TEST_F(Install, TypicalRunFromRegistryToPlay)
+{
+    SetRegistryPath(m_gameDir);
+    Start();
+    EXPECT_EQ(TextOf(::GetDlgItem(m_dialog, 1001)), Wide(m_gameDir));
+    EXPECT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_EQ(Game("backup\\strings.dat"), "original");
+    EXPECT_EQ(Game("strings.dat"), "translated");
+    EXPECT_EQ(Game("override\\menu.tga"), "menu");
+    EXPECT_EQ(Game("keep.txt"), "untouched");
+    EXPECT_TRUE(InfoDocumentOpened());
+    // The box is not rewritten; the button shows the Play skin at once.
+    EXPECT_EQ(TextOf(::GetDlgItem(m_dialog, 1001)), Wide(m_gameDir));
+    const std::string art = HostPathFromEnvironment("VELAN_ART_DIR");
+    EXPECT_TRUE(WaitUntil([&] {
+        return DifferencesFromBitmapFile(ScreenRectOf(::GetDlgItem(m_dialog, IDOK)), art + "\\bmp145.bmp") == 0;
+    }, 3000));
+    EXPECT_EQ(Play(), m_gameDir + "\n\"" + m_gameDir + "\\launcher.exe\"\n");
+}
+
+TEST_F(Install, BackupIsNeverOverwritten)
+{
+    SetRegistryPath(m_gameDir);
+    Start();
+    ASSERT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_TRUE(InfoDocumentOpened());
+    Press(m_dialog, IDCANCEL);
+    ASSERT_TRUE(m_installer->WaitForExit());
+    m_dir.Write("data\\strings.dat", "translated again");
+    Start();
+    EXPECT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_TRUE(InfoDocumentOpened());
+    EXPECT_EQ(Game("backup\\strings.dat"), "original");
+    EXPECT_EQ(Game("strings.dat"), "translated again");
+}
+
+TEST_F(Install, PathWithBlanksAroundItIsTrimmed)
+{
+    Start();
+    Type(L"  " + Wide(m_gameDir) + L" \t");
+    EXPECT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_TRUE(InfoDocumentOpened());
+    EXPECT_EQ(Game("strings.dat"), "translated");
+    EXPECT_EQ(TextOf(::GetDlgItem(m_dialog, 1001)), L"  " + Wide(m_gameDir) + L" \t");
+}
+
+TEST_F(Install, BlankPathAsksForAPath)
+{
+    Start(ProbesExe());
+    Type(L"   ");
+    Press(m_dialog, IDOK);
+    HWND box = m_installer->WaitForOtherWindow(m_dialog);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"Nejprve zadejte cestu s nainstalovanou hrou!");
+    EXPECT_EQ(TextOf(box), L"VELANInst");
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(m_dialog, 1005)));
+    // Hover tracking runs again.
+    const ULONG_PTR loads = ProbeValue(m_dialog, L"VelanSkinLoads");
+    const RECT browse = ScreenRectOf(::GetDlgItem(m_dialog, 1000));
+    ::SetCursorPos(browse.left + 10, browse.top + 10);
+    EXPECT_TRUE(WaitUntil([&] { return ProbeValue(m_dialog, L"VelanSkinLoads") > loads; }, 2000));
+    ::SetCursorPos(0, 0);
+}
+
+TEST_F(Install, MissingGameFolder)
+{
+    Start();
+    Type(Wide(m_games / "Nowhere"));
+    EXPECT_EQ(RunInstall(), L"Adresář hry neexistuje!");
+    EXPECT_TRUE(InstallEnabled());
+}
+
+TEST_F(Install, TooLittleSpaceIsReportedInWholeMegabytes)
+{
+    // A sparse file of 8 TiB: far more than the volume holds, and far past 32 bits.
+    const std::string huge = m_dir / "data\\huge.dat";
+    HANDLE file = ::CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = 8LL << 40;
+    ASSERT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN));
+    const bool made = ::SetEndOfFile(file) != FALSE;
+    ::CloseHandle(file);
+    if (!made) GTEST_SKIP() << "this file system makes no 8 TiB sparse files";
+    m_dir.Write("files.cfg", "<INSTDIR>data\\strings.dat|strings.dat\r\n<INSTDIR>data\\huge.dat|huge.dat\r\n");
+    Start();
+    Type(Wide(m_gameDir));
+    EXPECT_EQ(RunInstall(),
+              L"Nedostatek místa na disku. Pro instalaci je potřeba přibližně 8388608 MB volného místa.");
+    EXPECT_TRUE(InstallEnabled());
+    EXPECT_EQ(Game("strings.dat"), "original");
+}
+
+TEST_F(Install, SourceThatVanishedStopsEverything)
+{
+    Start();
+    ::DeleteFileA((m_dir / "art\\menu.tga").c_str());
+    Type(Wide(m_gameDir));
+    EXPECT_EQ(RunInstall(), L"Nelze nalézt soubor " + Wide(m_dir / "art\\menu.tga"));
+    EXPECT_FALSE(InstallEnabled());
+    EXPECT_EQ(Game("backup\\strings.dat"), "<missing>");
+    EXPECT_EQ(Game("strings.dat"), "original");
+}
+
+TEST_F(Install, FailedCopyDisablesInstall)
+{
+    m_games.Write("Game\\override\\menu.tga", "old menu");
+    Start();
+    Type(Wide(m_gameDir));
+    // The game holds a file open without sharing that the list overwrites: the copy fails.
+    HANDLE held = ::CreateFileA((m_gameDir + "\\override\\menu.tga").c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::wstring status = RunInstall();
+    ::CloseHandle(held);
+    EXPECT_EQ(status, L"Instalace nebyla dokončena") << "shell said: " << std::string(m_shellMessages.begin(), m_shellMessages.end());
+    EXPECT_FALSE(InstallEnabled());
+    EXPECT_EQ(Game("override\\menu.tga"), "old menu");
+    EXPECT_EQ(Game("keep.txt"), "untouched");
+    EXPECT_EQ(Game("launcher.exe").substr(0, 2), "MZ");
+}
+
+TEST_F(Install, DestinationsOutsideTheGameAreRefusedAtLoad)
+{
+    for (const char* dest : {"..\\evil.dll", "C:\\windows\\evil.dll", "\\\\\\server\\share\\evil.dll"}) {
+        m_dir.Write("files.cfg", std::string("<INSTDIR>data\\strings.dat|") + dest + "\r\n");
+        Start();
+        std::string shown = dest;
+        if (shown[0] == '\\') shown = shown.substr(1);
+        EXPECT_EQ(Status(), L"Neplatný cíl v seznamu souborů: " + Wide(shown));
+        EXPECT_FALSE(InstallEnabled());
+        Press(m_dialog, IDCANCEL);
+        EXPECT_TRUE(m_installer->WaitForExit());
+    }
+}
+
+TEST_F(Install, NothingToCopyCountsAsSuccess)
+{
+    m_dir.Write("files.cfg", "");
+    Start();
+    Type(Wide(m_gameDir));
+    EXPECT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_TRUE(InfoDocumentOpened());
+}
+
+TEST_F(Install, PlayStartsTheLauncherInAFolderWithBlanks)
+{
+    UseGameFolder("Program Files\\Some Game");
+    Start();
+    Type(Wide(m_gameDir));
+    ASSERT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_TRUE(InfoDocumentOpened());
+    EXPECT_EQ(Play(), m_gameDir + "\n\"" + m_gameDir + "\\launcher.exe\"\n");
+}

@@ -1,0 +1,99 @@
+// The install run's decisions: markers, copy lists, space and the MB figure, destinations.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "install/InstallPlan.h"
+#include "install/Manifest.h"
+
+namespace {
+
+CStringArray Array(std::initializer_list<const char*> items)
+{
+    CStringArray a;
+    for (const char* item : items) a.Add(item);
+    return a;
+}
+
+std::string Entries(const CString& list)
+{
+    std::string shown = list.Bytes();
+    for (char& ch : shown) {
+        if (ch == '\0') ch = '|';
+    }
+    return shown;
+}
+
+}  // namespace
+
+TEST(InstallPlan, GameDirMarkerIgnoresLetterCaseInBothPasses)
+{
+    EXPECT_EQ(ResolveSource("<GAMEDIR>a.tlk", "C:\\G\\"), "C:\\G\\a.tlk");
+    EXPECT_EQ(ResolveSource("<gamedir>a.tlk", "C:\\G\\"), "C:\\G\\a.tlk");
+    EXPECT_EQ(ResolveSource(" <GAMEDIR>a", "C:\\G\\"), " <GAMEDIR>a");
+    EXPECT_EQ(ResolveSource("D:\\CZ\\x", "C:\\G\\"), "D:\\CZ\\x");
+    const CopyLists lists = BuildCopyLists(Array({"<GameDir>a.tlk"}), Array({"a_orig.tlk"}), "C:\\G\\",
+                                           [](const CString&) { return false; });
+    EXPECT_EQ(Entries(lists.from), "C:\\G\\a.tlk||");
+}
+
+TEST(InstallPlan, CopyListsInOrderWithBackupsMadeOnce)
+{
+    const CStringArray sources = Array({"<GAMEDIR>a.tlk", "D:\\CZ\\a.tlk", "D:\\CZ\\b.dat"});
+    const CStringArray dests = Array({"a_orig.tlk", "a.tlk", "sub\\b.dat"});
+    std::set<std::string> existing;
+    auto exists = [&](const CString& p) { return existing.count(p.Bytes()) > 0; };
+
+    CopyLists first = BuildCopyLists(sources, dests, "C:\\G\\", exists);
+    EXPECT_EQ(first.count, 3);
+    EXPECT_EQ(Entries(first.from), "C:\\G\\a.tlk|D:\\CZ\\a.tlk|D:\\CZ\\b.dat||");
+    EXPECT_EQ(Entries(first.to), "C:\\G\\a_orig.tlk|C:\\G\\a.tlk|C:\\G\\sub\\b.dat||");
+
+    existing.insert("C:\\G\\a_orig.tlk");
+    CopyLists second = BuildCopyLists(sources, dests, "C:\\G\\", exists);
+    EXPECT_EQ(second.count, 2);
+    EXPECT_EQ(Entries(second.to), "C:\\G\\a.tlk|C:\\G\\sub\\b.dat||");
+}
+
+TEST(InstallPlan, EmptyListsStillEndInTwoNuls)
+{
+    const CopyLists lists = BuildCopyLists(CStringArray(), CStringArray(), "C:\\G\\", [](const CString&) { return false; });
+    EXPECT_EQ(lists.count, 0);
+    EXPECT_EQ(lists.from.Bytes(), std::string(1, '\0'));
+}
+
+TEST(InstallPlan, SpaceMustBeStrictlyMore)
+{
+    EXPECT_FALSE(HasRoomFor(1000, 1000));
+    EXPECT_TRUE(HasRoomFor(1000, 1001));
+    EXPECT_TRUE(HasRoomFor(0, 1));
+    EXPECT_FALSE(HasRoomFor(0, 0));
+    // Sizes of 2 GiB and more no longer wrap.
+    EXPECT_FALSE(HasRoomFor(3ULL << 30, 2ULL << 30));
+    EXPECT_FALSE(HasRoomFor(5ULL << 40, 80ULL << 30));
+}
+
+TEST(InstallPlan, MegabytesRoundDownFrom64Bits)
+{
+    const CString pattern("potřeba přibližně %d MB volného místa.");
+    EXPECT_EQ(FormatMegabytes(pattern, 1048575), "potřeba přibližně 0 MB volného místa.");
+    EXPECT_EQ(FormatMegabytes(pattern, 1048576), "potřeba přibližně 1 MB volného místa.");
+    EXPECT_EQ(FormatMegabytes(pattern, 5ULL << 40), "potřeba přibližně 5242880 MB volného místa.");
+}
+
+TEST(Destinations, StayInsideTheGameDirectory)
+{
+    struct Case {
+        const char* dest;
+        bool inside;
+    } cases[] = {
+        {"strings.dat", true},         {"override\\menu.tga", true}, {"\\sub\\f.txt", true},
+        {"/sub/f.txt", true},          {"a\\..\\b", true},           {"a\\.\\..\\b.txt", true},
+        {"", true},                    {"..x\\f", true},             {"..", false},
+        {"..\\f", false},              {"a\\..\\..\\f", false},       {"a/../../f", false},
+        {"C:\\Windows\\f", false},     {"c:f", false},               {"\\\\server\\share\\f", false},
+        {"//server/share", false},     {"\\..\\f", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DestinationStaysInside(c.dest), c.inside) << c.dest;
+}
