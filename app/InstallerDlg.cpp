@@ -1,6 +1,7 @@
 // CInstallerDlg: construction, message routing, data exchange and the start-up sequence.
 #include "InstallerDlg.h"
 
+#include "../framework/FileFind.h"
 #include "../framework/WideText.h"
 #include "../res/Resource.h"
 #include "../ui/Layout.h"
@@ -94,7 +95,8 @@ void CInstallerDlg::LoadStartSkins()
 
 void CInstallerDlg::LoadBackgroundPicture()
 {
-    // The background picture comes with the picture loader.
+    const CString path = m_strInstallerDir + "backgrnd.jpg";
+    if (FileExists(path)) m_picture.LoadPicture(path);
 }
 
 void CInstallerDlg::StartMusic()
@@ -127,9 +129,14 @@ INT_PTR CInstallerDlg::OnCtlColor(WPARAM hdc, LPARAM control)
     return own ? reinterpret_cast<INT_PTR>(own) : static_cast<INT_PTR>(fallback);
 }
 
-INT_PTR CInstallerDlg::OnEraseBackground(WPARAM, LPARAM)
+INT_PTR CInstallerDlg::OnEraseBackground(WPARAM hdc, LPARAM)
 {
-    // Without a background picture the dialog's own background is drawn.
-    return FALSE;
+    // Without a picture the dialog's own background is drawn by default processing.
+    if (m_picture.IsNull()) return FALSE;
+    RECT client{};
+    GetClientRect(&client);
+    m_picture.DrawStretched(reinterpret_cast<HDC>(hdc), client);
+    ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, TRUE);  // the background is erased
+    return TRUE;
 }
 

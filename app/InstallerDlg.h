@@ -8,6 +8,7 @@
 #include "../framework/StringArray.h"
 #include "../ui/BitmapButton.h"
 #include "../ui/ControlBrushes.h"
+#include "../ui/PictureBitmap.h"
 
 // The game directory, bound to the path box.
 extern CString g_strGamePath;
@@ -94,5 +95,6 @@ private:
     BOOL m_bHoverWeb = FALSE;
     BOOL m_bHoverInfo = FALSE;
     BOOL m_bInstalled = FALSE;
+    CPictureBitmap m_picture;
     CControlBrushes m_brushes;
 };

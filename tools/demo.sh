@@ -38,6 +38,7 @@ cp "$exe" "$pkg/VELANInst.exe"
 printf 'přeložené texty\r\n' | iconv -f UTF-8 -t CP1250 > "$pkg/data/strings.dat"
 printf 'menu' > "$pkg/art/menu.tga"
 : > "$pkg/intro.bik"
+convert -size 600x600 radial-gradient:'#1b3a6b'-'#000716' "$pkg/backgrnd.jpg"
 printf 'Čeština pro VELAN, verze 1.0\r\nPřeložil demo tým\r\n' | iconv -f UTF-8 -t CP1250 > "$pkg/version"
 printf 'Informace o překladu (demo)\r\n' | iconv -f UTF-8 -t CP1250 > "$pkg/CZ_info.txt"
 cat > "$pkg/files.cfg" <<'LIST'
