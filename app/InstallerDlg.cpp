@@ -101,7 +101,8 @@ void CInstallerDlg::LoadBackgroundPicture()
 
 void CInstallerDlg::StartMusic()
 {
-    // Background music comes with the sound library.
+    const CString path = m_strInstallerDir + "backgrnd.snd";
+    if (FileExists(path)) m_music.Play(path);
 }
 
 void CInstallerDlg::SetUpFont()

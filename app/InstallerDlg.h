@@ -6,6 +6,7 @@
 #include "../framework/MessageRoute.h"
 #include "../framework/String.h"
 #include "../framework/StringArray.h"
+#include "../music/MusicPlayer.h"
 #include "../ui/BitmapButton.h"
 #include "../ui/ControlBrushes.h"
 #include "../ui/PictureBitmap.h"
@@ -96,5 +97,6 @@ private:
     BOOL m_bHoverInfo = FALSE;
     BOOL m_bInstalled = FALSE;
     CPictureBitmap m_picture;
-    CControlBrushes m_brushes;
+    CMusicPlayer m_music;
+    CControlBrushes m_brushes;  // after the design's members: released after the music stops
 };

@@ -8,16 +8,9 @@ tools/setup.sh
 source tools/wine-env.sh build demo-prefix
 trap velan_stop EXIT
 
-cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVELAN_TESTS=OFF >/dev/null
-cmake --build build -j"$(nproc)" >/dev/null
-exe=build/dist/VELANInst.exe
-if [ "$VELAN_BITS" = 64 ]; then
-    # This host cannot run 32-bit code: show the 64-bit build of the same sources.
-    echo "note: 32-bit Wine cannot run on this host; the demo shows the 64-bit build of the same sources"
-    cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE="$VELAN_TOOLCHAIN" -DVELAN_TESTS=OFF >/dev/null
-    cmake --build build/win64 -j"$(nproc)" >/dev/null
-    exe=build/win64/dist/VELANInst.exe
-fi
+tools/build.sh >/dev/null
+exe=$VELAN_DIST/VELANInst.exe
+[ "$VELAN_BITS" = 64 ] && echo "note: 32-bit Wine cannot run on this host; the demo shows the 64-bit build of the same sources"
 
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
@@ -35,6 +28,7 @@ pkg="$WINEPREFIX/drive_c/demo-package"
 rm -rf "$pkg"
 mkdir -p "$pkg/data" "$pkg/art"
 cp "$exe" "$pkg/VELANInst.exe"
+cp "$(dirname "$exe")/fmod.dll" "$pkg/fmod.dll"
 printf 'přeložené texty\r\n' | iconv -f UTF-8 -t CP1250 > "$pkg/data/strings.dat"
 printf 'menu' > "$pkg/art/menu.tga"
 : > "$pkg/intro.bik"

@@ -7,13 +7,17 @@ velan_wine_bits() {
 }
 
 VELAN_BITS=${VELAN_BITS:-$(velan_wine_bits)}
+# VELAN_BUILD is the build folder whose programs run on this host, VELAN_DIST its program folder.
 if [ "$VELAN_BITS" = 32 ]; then
     export WINE=/usr/lib/wine/wine WINEARCH=win32
     VELAN_TOOLCHAIN=cmake/mingw-i686.cmake
+    VELAN_BUILD=build
 else
     export WINE=/usr/lib/wine/wine64 WINEARCH=win64
     VELAN_TOOLCHAIN=cmake/mingw-x86_64.cmake
+    VELAN_BUILD=build/win64
 fi
+VELAN_DIST=$VELAN_BUILD/dist
 export WINEPREFIX="$(realpath -m "$1/$2-win$VELAN_BITS")"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

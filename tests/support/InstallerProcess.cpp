@@ -36,6 +36,11 @@ InstallerProcess::InstallerProcess(const TempFolder& folder, const std::string& 
 {
     const std::string exe = folder / "VELANInst.exe";
     if (!::CopyFileA(built.c_str(), exe.c_str(), FALSE)) throw std::runtime_error("cannot copy installer");
+    // The sound library that the program imports travels with it.
+    const std::string library = built.substr(0, built.rfind('\\') + 1) + "fmod.dll";
+    if (!::CopyFileA(library.c_str(), (folder / "fmod.dll").c_str(), FALSE)) {
+        throw std::runtime_error("cannot copy fmod.dll");
+    }
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe + "\"";

@@ -1,0 +1,73 @@
+// CMusicPlayer: library set-up, the worker's poll loop and the ordered shutdown.
+#include "MusicPlayer.h"
+
+#include "ErrorText.h"
+
+BOOL g_bSoundInit = FALSE;
+
+namespace {
+// Library settings: driver 0, 44100 Hz, 32 channels, no flags, 1000 ms stream buffer.
+const int kDriver = 0;
+const int kMixRate = 44100;
+const int kChannels = 32;
+const unsigned kInitFlags = 0;
+const int kBufferMs = 1000;
+// 16-bit, mono, signed, exact MPEG length and position; no loop flag.
+const unsigned kStreamMode = 0x20130;
+// Between polls the worker rests this long unless a stop is requested.
+const DWORD kPollPauseMs = 20;
+}  // namespace
+
+CMusicPlayer::CMusicPlayer() : m_stopRequested(::CreateEventW(nullptr, TRUE, FALSE, nullptr))
+{
+    if (g_bSoundInit) return;
+    FSOUND_SetDriver(kDriver);
+    if (!FSOUND_Init(kMixRate, kChannels, kInitFlags)) m_strError = ErrorText(FSOUND_GetError());
+    FSOUND_Stream_SetBufferSize(kBufferMs);
+    g_bSoundInit = TRUE;
+}
+
+CMusicPlayer::~CMusicPlayer()
+{
+    m_bStop = TRUE;
+    if (m_stopRequested.IsValid()) ::SetEvent(m_stopRequested.Get());
+    if (m_hThread) {
+        ::WaitForSingleObject(m_hThread, INFINITE);
+        ::CloseHandle(m_hThread);
+        m_hThread = nullptr;
+    }
+    if (m_pStream) FSOUND_Stream_Close(m_pStream);
+    FSOUND_Close();
+    g_bSoundInit = FALSE;
+}
+
+BOOL CMusicPlayer::Play(CString path)
+{
+    m_pStream = FSOUND_Stream_Open(path, kStreamMode, 0, 0);
+    if (!m_pStream) {
+        m_strError = ErrorText(FSOUND_GetError());
+        return FALSE;
+    }
+    m_bStop = FALSE;
+    m_hThread = ::CreateThread(nullptr, 0, &CMusicPlayer::MusicThreadProc, this, 0, nullptr);
+    return TRUE;
+}
+
+DWORD WINAPI CMusicPlayer::MusicThreadProc(LPVOID parameter)
+{
+    static_cast<CMusicPlayer*>(parameter)->PlayToEnd();
+    return 0;
+}
+
+void CMusicPlayer::PlayToEnd()
+{
+    const unsigned length = static_cast<unsigned>(FSOUND_Stream_GetLength(m_pStream));
+    int channel = -1;
+    for (;;) {
+        if (channel < 0) channel = FSOUND_Stream_Play(FSOUND_FREE, m_pStream);
+        const unsigned position = FSOUND_Stream_GetPosition(m_pStream);
+        if (position >= length) break;
+        if (m_bStop) break;
+        if (::WaitForSingleObject(m_stopRequested.Get(), kPollPauseMs) == WAIT_FAILED) ::Sleep(kPollPauseMs);
+    }
+}

@@ -1,0 +1,30 @@
+// A trial open of the default waveOut device for FSOUND_Init.
+#include "OutputDevice.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "fsound.h"
+
+namespace soundlib {
+
+int CheckOutputDevice(int mixRate)
+{
+    if (::waveOutGetNumDevs() == 0) return FSOUND_ERR_INIT;
+    WAVEFORMATEX wave{};
+    wave.wFormatTag = WAVE_FORMAT_PCM;
+    wave.nChannels = 2;
+    wave.nSamplesPerSec = static_cast<DWORD>(mixRate);
+    wave.wBitsPerSample = 16;
+    wave.nBlockAlign = 4;
+    wave.nAvgBytesPerSec = wave.nSamplesPerSec * wave.nBlockAlign;
+    HWAVEOUT device = nullptr;
+    // A real open, not a format query: only that shows a device another program holds exclusively.
+    const MMRESULT opened = ::waveOutOpen(&device, WAVE_MAPPER, &wave, 0, 0, CALLBACK_NULL);
+    if (opened == MMSYSERR_ALLOCATED) return FSOUND_ERR_ALLOCATED;
+    if (opened != MMSYSERR_NOERROR) return FSOUND_ERR_INIT;
+    ::waveOutClose(device);
+    return FSOUND_ERR_NONE;
+}
+
+}  // namespace soundlib

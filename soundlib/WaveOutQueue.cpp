@@ -1,0 +1,80 @@
+// waveOutOpen with CALLBACK_EVENT, header preparation and the reset on destruction.
+#include "WaveOutQueue.h"
+
+namespace soundlib {
+
+WaveOutQueue::~WaveOutQueue()
+{
+    if (!m_device) return;
+    // Reset returns every queued buffer at once, so the device holds none of them afterwards.
+    ::waveOutReset(m_device);
+    for (Buffer& buffer : m_buffers) {
+        if (buffer.prepared) ::waveOutUnprepareHeader(m_device, &buffer.header, sizeof buffer.header);
+    }
+    ::waveOutClose(m_device);
+}
+
+MMRESULT WaveOutQueue::Open(const PcmFormat& format, HANDLE done, std::size_t buffers, std::size_t bufferBytes)
+{
+    WAVEFORMATEX wave{};
+    wave.wFormatTag = WAVE_FORMAT_PCM;
+    wave.nChannels = static_cast<WORD>(format.channels);
+    wave.nSamplesPerSec = format.sampleRate;
+    wave.wBitsPerSample = 16;
+    wave.nBlockAlign = static_cast<WORD>(format.BlockAlign());
+    wave.nAvgBytesPerSec = wave.nSamplesPerSec * wave.nBlockAlign;
+    const MMRESULT opened = ::waveOutOpen(&m_device, WAVE_MAPPER, &wave, reinterpret_cast<DWORD_PTR>(done), 0,
+                                          CALLBACK_EVENT);
+    if (opened != MMSYSERR_NOERROR) {
+        m_device = nullptr;
+        return opened;
+    }
+    m_bufferBytes = bufferBytes;
+    m_buffers.resize(buffers);
+    for (Buffer& buffer : m_buffers) {
+        buffer.data.resize(bufferBytes);
+        buffer.header.lpData = reinterpret_cast<LPSTR>(buffer.data.data());
+        buffer.header.dwBufferLength = static_cast<DWORD>(bufferBytes);
+        const MMRESULT prepared = ::waveOutPrepareHeader(m_device, &buffer.header, sizeof buffer.header);
+        if (prepared != MMSYSERR_NOERROR) return prepared;
+        buffer.prepared = true;
+    }
+    return MMSYSERR_NOERROR;
+}
+
+bool WaveOutQueue::Queue(std::size_t i, std::size_t bytes)
+{
+    Buffer& buffer = m_buffers[i];
+    buffer.header.dwBufferLength = static_cast<DWORD>(bytes);
+    buffer.header.dwFlags &= ~WHDR_DONE;
+    buffer.queued = ::waveOutWrite(m_device, &buffer.header, sizeof buffer.header) == MMSYSERR_NOERROR;
+    return buffer.queued;
+}
+
+bool WaveOutQueue::TakeDone(std::size_t i, std::size_t& bytes)
+{
+    Buffer& buffer = m_buffers[i];
+    if (!buffer.queued || !(buffer.header.dwFlags & WHDR_DONE)) return false;
+    buffer.queued = false;
+    bytes = buffer.header.dwBufferLength;
+    return true;
+}
+
+std::size_t WaveOutQueue::QueuedCount() const
+{
+    std::size_t queued = 0;
+    for (const Buffer& buffer : m_buffers) {
+        if (buffer.queued) ++queued;
+    }
+    return queued;
+}
+
+std::uint64_t WaveOutQueue::DevicePosition() const
+{
+    MMTIME time{};
+    time.wType = TIME_BYTES;
+    if (::waveOutGetPosition(m_device, &time, sizeof time) != MMSYSERR_NOERROR || time.wType != TIME_BYTES) return 0;
+    return time.u.cb;
+}
+
+}  // namespace soundlib

@@ -1,0 +1,30 @@
+# Checks with objdump that a program imports fmod.dll's functions by their plain names, and that the DLL exports them so.
+# cmake -DOBJDUMP=... -DEXE=... -DDLL=... -P CheckImports.cmake
+set(names FSOUND_SetDriver FSOUND_Init FSOUND_GetError FSOUND_Stream_SetBufferSize FSOUND_Stream_Open
+          FSOUND_Stream_GetLength FSOUND_Stream_Play FSOUND_Stream_GetPosition FSOUND_Stream_Close FSOUND_Close)
+
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE imports RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "objdump failed on ${EXE}")
+endif()
+string(REGEX MATCH "DLL Name: fmod\\.dll\n[^\n]*\n(([^\n]+\n)*)" block "${imports}")
+if(NOT block)
+  message(FATAL_ERROR "${EXE} does not import fmod.dll")
+endif()
+if(block MATCHES "@")
+  message(FATAL_ERROR "decorated imports from fmod.dll:\n${block}")
+endif()
+foreach(name ${names})
+  if(NOT block MATCHES "[ \t]${name}\n")
+    message(FATAL_ERROR "${EXE} does not import ${name} by that name:\n${block}")
+  endif()
+endforeach()
+
+execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE exports RESULT_VARIABLE failed)
+string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n(([^\n]+\n)*)" table "${exports}")
+foreach(name ${names})
+  if(NOT table MATCHES "\\] ${name}\n")
+    message(FATAL_ERROR "${DLL} does not export ${name} under its plain name:\n${table}")
+  endif()
+endforeach()
+message(STATUS "fmod.dll: 10 plain-named exports, imported by plain name")

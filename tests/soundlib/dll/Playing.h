@@ -1,0 +1,39 @@
+// Driving fmod.dll the way the installer does, for the tests that link it.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fsound.h"
+
+// The installer's mode bits: 16-bit, mono, signed, exact MPEG length.
+constexpr unsigned kInstallerMode = 0x20130;
+
+class LibraryTest : public ::testing::Test {
+protected:
+    // The library keeps its state for the whole process: every test ends shut down.
+    void TearDown() override { FSOUND_Close(); }
+
+    // SetDriver(0), Init(44100, 32, 0), Stream_SetBufferSize(1000).
+    static bool InitLikeTheInstaller();
+};
+
+struct PlayRun {
+    bool reachedEnd = false;
+    unsigned lastPosition = 0;
+    int channel = -1;
+    int distinctPositions = 0;
+    bool neverBackwards = true;
+    bool neverPastLength = true;
+    DWORD milliseconds = 0;
+};
+
+// The installer's worker loop (Play until it gets a channel, then poll the position until it reaches
+// the length), with a 1 ms sleep where the installer spins, and a time limit.
+PlayRun PlayToEnd(FSOUND_STREAM* stream, DWORD limitMs = 15000);
+
+// A 16-bit PCM WAV with a sine tone of `hz`, starting at an exact zero.
+std::string ToneWav(unsigned channels, unsigned rate, double seconds, double hz);

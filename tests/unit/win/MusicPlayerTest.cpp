@@ -1,0 +1,88 @@
+// CMusicPlayer with the real sound library: into a file-backed output, and with no output at all.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "music/MusicPlayer.h"
+#include "support/TempFolder.h"
+#include "support/ToneFile.h"
+
+namespace {
+
+// Size of the output file that the test's sound output writes into, or -1 before it exists.
+long long SinkSize()
+{
+    const char* unixPath = std::getenv("VELAN_SINK_FILE");
+    if (!unixPath) return -1;
+    std::string path = std::string("Z:") + unixPath;
+    for (char& ch : path) {
+        if (ch == '/') ch = '\\';
+    }
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool Grows(DWORD withinMs)
+{
+    const long long start = SinkSize();
+    const DWORD begin = ::GetTickCount();
+    while (::GetTickCount() - begin < withinMs) {
+        if (SinkSize() > start) return true;
+        ::Sleep(20);
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(Music, PlaysIntoTheOutputAndStopsWhenDestroyed)
+{
+    TempFolder dir;
+    dir.Write("backgrnd.snd", ToneWav(20.0));
+    {
+        CMusicPlayer player;
+        EXPECT_TRUE(g_bSoundInit);
+        EXPECT_EQ(player.LastError(), "");
+        ASSERT_TRUE(player.Play((dir / "backgrnd.snd").c_str()));
+        EXPECT_TRUE(Grows(5000)) << "no samples reached the output";
+    }
+    EXPECT_FALSE(g_bSoundInit);
+    ::Sleep(200);  // what the device had queued drains
+    EXPECT_FALSE(Grows(700)) << "samples still arrive after the player was destroyed";
+    // The library is closed: a stream can no longer be opened.
+    EXPECT_EQ(FSOUND_Stream_Open((dir / "backgrnd.snd").c_str(), 0x20130, 0, 0), nullptr);
+    EXPECT_EQ(FSOUND_GetError(), 2);
+}
+
+TEST(Music, UnreadableFileIsReportedOnlyInsideThePlayer)
+{
+    TempFolder dir;
+    dir.Write("backgrnd.snd", "this is no music\r\n");
+    CMusicPlayer player;
+    EXPECT_FALSE(player.Play((dir / "backgrnd.snd").c_str()));
+    EXPECT_EQ(player.LastError(), "Unknown file format");
+}
+
+TEST(Music, WithoutMusicNothingWaits)
+{
+    const DWORD start = ::GetTickCount();
+    { CMusicPlayer player; }
+    EXPECT_FALSE(g_bSoundInit);
+    EXPECT_LT(::GetTickCount() - start, 1000u);
+}
+
+TEST(MusicNoDevice, RunsSilently)
+{
+    TempFolder dir;
+    dir.Write("backgrnd.snd", ToneWav(1.0));
+    {
+        CMusicPlayer player;
+        EXPECT_EQ(player.LastError(), "Error initializing output device.");
+        EXPECT_TRUE(g_bSoundInit);
+        EXPECT_FALSE(player.Play((dir / "backgrnd.snd").c_str()));
+        EXPECT_NE(player.LastError(), "");
+    }
+    EXPECT_FALSE(g_bSoundInit);
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the deciding logic natively with clang, AddressSanitizer and UndefinedBehaviorSanitizer,
+# runs its unit tests, then fuzzes files.cfg/version input for a bounded time (seconds, default 60)
+# starting from the committed seed corpus. Any crash fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+
+CC=clang CXX=clang++ cmake -S . -B build/native -DVELAN_SANITIZE=ON >/dev/null
+cmake --build build/native -j"$(nproc)" >/dev/null
+(cd build/native && ctest --output-on-failure)
+
+work=build/native/fuzz-corpus
+mkdir -p "$work"
+cp -n tests/fuzz/corpus/* "$work/"
+build/native/tests/input_fuzz -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix=build/native/ \
+    "$work" 2>&1 | grep -E '^stat::(number_of_executed_units|new_units_added|peak_rss_mb)|ERROR|SUMMARY' || true
+# The sound library's parsers, from its test sounds.
+sound=build/native/fuzz-sounds
+mkdir -p "$sound"
+cp -n tests/soundlib/data/*.wav tests/soundlib/data/*.mp3 tests/soundlib/data/*.ogg "$sound/"
+build/native/tests/soundlib/soundlib_fuzz -max_total_time=$((seconds / 2)) -print_final_stats=1 \
+    -artifact_prefix=build/native/ "$sound" 2>&1 | grep -E '^stat::(number_of_executed_units|peak_rss_mb)|ERROR|SUMMARY' || true
+# libFuzzer leaves a crash-* file behind for every crash it found.
+if ls build/native/crash-* build/native/leak-* build/native/timeout-* >/dev/null 2>&1; then
+    echo "the fuzzer found a failing input:" build/native/crash-* build/native/leak-* build/native/timeout-* 2>/dev/null
+    exit 1
+fi
+echo "fuzzing: no failures in ${seconds} s"
