@@ -35,21 +35,28 @@ with open(sys.argv[1], "wb") as f:
 PY
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-start_installer() {  # folder, extra environment; prints the host pid of the installer
-    (cd "$work/$1" && env $2 "$WINE" VELANInst.exe >/dev/null 2>&1 &)
+started=""
+start_installer() {  # folder, extra environment; sets $started to the host pid of the installer
+    (cd "$work/$1" && env $2 "$WINE" "$work/$1/VELANInst.exe" >/dev/null 2>&1 &)
     for _ in $(seq 100); do
-        pid=$(pgrep -f "$work/$1/VELANInst.exe" | head -n 1 || true)
-        [ -n "$pid" ] && { echo "$pid"; return; }
+        started=$(pgrep -f "$work/$1/VELANInst.exe" | head -n 1 || true)
+        [ -n "$started" ] && return
         sleep 0.1
     done
-    echo "installer in $1 did not start" >&2; exit 1
+    echo "installer in $1 did not start" >&2
+    exit 1
 }
 
-quiet=$(start_installer quiet "WINEDLLOVERRIDES=mscoree,mshtml,winealsa.drv,winepulse.drv=")
-music=$(start_installer music "HOME=$sink WINEDLLOVERRIDES=mscoree,mshtml,winepulse.drv=")
+start_installer quiet "WINEDLLOVERRIDES=mscoree,mshtml,winealsa.drv,winepulse.drv="
+quiet=$started
+start_installer music "HOME=$sink WINEDLLOVERRIDES=mscoree,mshtml,winepulse.drv="
+music=$started
+threads() { for task in /proc/"$1"/task/*; do echo "${task##*/} $(awk '{ print $14 + $15 }' "$task/stat") $(cat "$task/comm")"; done; }
 sleep 3  # past start-up
 q0=$(ticks "$quiet"); m0=$(ticks "$music"); s0=$(stat -c %s "$sink/out.raw" 2>/dev/null || echo 0)
+threads "$music" > "$work/threads0"
 sleep "$seconds"
+threads "$music" > "$work/threads1"
 q1=$(ticks "$quiet"); m1=$(ticks "$music"); s1=$(stat -c %s "$sink/out.raw" 2>/dev/null || echo 0)
 hz=$(getconf CLK_TCK)
 awk -v q=$((q1 - q0)) -v m=$((m1 - m0)) -v hz="$hz" -v s="$seconds" -v bytes=$((s1 - s0)) 'BEGIN {
@@ -57,4 +64,7 @@ awk -v q=$((q1 - q0)) -v m=$((m1 - m0)) -v hz="$hz" -v s="$seconds" -v bytes=$((
     printf "idle installer, music on:   %5.2f %% of a core over %d s (%d bytes reached the output)\n", 100 * m / hz / s, s, bytes
     printf "ratio music/no music:       %5.2f\n", (q > 0 ? m / q : 0)
 }'
+# Where the music's time goes: ticks per thread over the same window.
+echo "busiest threads of the installer with music (ticks of 1/$hz s):"
+join "$work/threads0" "$work/threads1" | awk '{ printf "%6d  thread %s %s\n", $4 - $2, $1, $3 }' | sort -rn | head -n 5
 rm -rf "$work"

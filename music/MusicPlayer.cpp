@@ -15,7 +15,7 @@ const int kBufferMs = 1000;
 // 16-bit, mono, signed, exact MPEG length and position; no loop flag.
 const unsigned kStreamMode = 0x20130;
 // Between polls the worker rests this long unless a stop is requested.
-const DWORD kPollPauseMs = 20;
+const DWORD kPollPauseMs = 50;
 }  // namespace
 
 CMusicPlayer::CMusicPlayer() : m_stopRequested(::CreateEventW(nullptr, TRUE, FALSE, nullptr))
