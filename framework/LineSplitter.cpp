@@ -12,33 +12,26 @@ const char kEndOfText = '\x1A';
 std::size_t CLineSplitter::Feed(const char* data, std::size_t length)
 {
     if (m_finished) return 0;
+    // Only the bytes before an end mark count; it is looked for once per chunk.
+    const void* mark = std::memchr(data, kEndOfText, length);
+    const std::size_t usable = mark ? static_cast<std::size_t>(static_cast<const char*>(mark) - data) : length;
     std::size_t pos = 0;
-    while (pos < length) {
-        const char* start = data + pos;
-        const std::size_t rest = length - pos;
-        const void* lf = std::memchr(start, kLineFeed, rest);
-        const void* eot = std::memchr(start, kEndOfText, rest);
-        const char* stop = static_cast<const char*>(lf);
-        bool endMark = false;
-        if (eot && (!lf || eot < lf)) {
-            stop = static_cast<const char*>(eot);
-            endMark = true;
+    while (pos < usable) {
+        const void* lf = std::memchr(data + pos, kLineFeed, usable - pos);
+        if (!lf) {
+            m_pending.append(data + pos, usable - pos);
+            break;
         }
-        if (!stop) {
-            m_pending.append(start, rest);
-            return length;
-        }
-        m_pending.append(start, static_cast<std::size_t>(stop - start));
-        pos += static_cast<std::size_t>(stop - start) + 1;
-        if (endMark) {
-            m_endMark = true;
-            Finish();
-            return pos;
-        }
+        const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - data);
+        m_pending.append(data + pos, end - pos);
         if (!m_pending.empty() && m_pending.back() == kCarriageReturn) m_pending.pop_back();
         Complete();
+        pos = end + 1;
     }
-    return length;
+    if (!mark) return length;
+    m_endMark = true;
+    Finish();
+    return usable + 1;
 }
 
 void CLineSplitter::Finish()
