@@ -8,15 +8,6 @@
 
 namespace {
 
-long long SinkSize()
-{
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExA(HostPathFromEnvironment("VELAN_SINK_FILE").c_str(), GetFileExInfoStandard, &data)) {
-        return -1;
-    }
-    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
 bool SinkGrows(DWORD withinMs)
 {
     const long long start = SinkSize();

@@ -5,18 +5,6 @@
 #include <stdexcept>
 #include <vector>
 
-std::string HostPathFromEnvironment(const char* variable)
-{
-    const char* unixPath = std::getenv(variable);
-    if (!unixPath) throw std::runtime_error(std::string(variable) + " is not set");
-    std::string path = unixPath;
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;  // Wine maps the host's root on Z:
-    for (char& ch : path) {
-        if (ch == '/') ch = '\\';
-    }
-    return path;
-}
-
 std::string InstallerExe()
 {
     return HostPathFromEnvironment("VELANINST_EXE");

@@ -5,12 +5,11 @@
 
 #include <string>
 
+#include "HostPath.h"
 #include "TempFolder.h"
 
 // The built VELANInst.exe, as a Windows path.
 std::string InstallerExe();
-// A host path from the environment, as a Windows path (Wine maps the host's root on Z:).
-std::string HostPathFromEnvironment(const char* variable);
 // The same program built with its test counters (see ProbeValue).
 std::string ProbesExe();
 // A counter the probes build keeps on a window.

@@ -5,24 +5,11 @@
 #include <string>
 
 #include "music/MusicPlayer.h"
+#include "support/HostPath.h"
 #include "support/TempFolder.h"
 #include "support/ToneFile.h"
 
 namespace {
-
-// Size of the output file that the test's sound output writes into, or -1 before it exists.
-long long SinkSize()
-{
-    const char* unixPath = std::getenv("VELAN_SINK_FILE");
-    if (!unixPath) return -1;
-    std::string path = std::string("Z:") + unixPath;
-    for (char& ch : path) {
-        if (ch == '/') ch = '\\';
-    }
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
-    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
 
 bool Grows(DWORD withinMs)
 {
