@@ -2,6 +2,7 @@
 #include "LineSplitter.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 const char kLineFeed = '\n';
@@ -23,9 +24,15 @@ std::size_t CLineSplitter::Feed(const char* data, std::size_t length)
             break;
         }
         const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - data);
-        m_pending.append(data + pos, end - pos);
-        if (!m_pending.empty() && m_pending.back() == kCarriageReturn) m_pending.pop_back();
-        Complete();
+        if (m_pending.empty()) {
+            // The whole line lies in this chunk: built once, in place.
+            const std::size_t cut = (end > pos && data[end - 1] == kCarriageReturn) ? 1 : 0;
+            m_ready.emplace_back(data + pos, end - pos - cut);
+        } else {
+            m_pending.append(data + pos, end - pos);
+            if (m_pending.back() == kCarriageReturn) m_pending.pop_back();
+            Complete();
+        }
         pos = end + 1;
     }
     if (!mark) return length;
@@ -50,7 +57,7 @@ void CLineSplitter::Complete()
 bool CLineSplitter::NextLine(CString& line)
 {
     if (m_ready.empty()) return false;
-    line = CString(m_ready.front());
+    line = CString(std::move(m_ready.front()));
     m_ready.pop_front();
     return true;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -120,16 +121,16 @@ CString& CString::operator+=(const char* text)
 
 bool CString::StartsWith(const char* prefix) const
 {
-    const std::string p(prefix);
-    return m_data.compare(0, p.size(), p) == 0 && m_data.size() >= p.size();
+    const std::size_t n = std::strlen(prefix);
+    return m_data.size() >= n && m_data.compare(0, n, prefix, n) == 0;
 }
 
 bool CString::StartsWithNoCase(const char* prefix) const
 {
-    const std::string p(prefix);
-    if (m_data.size() < p.size()) return false;
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        if (FoldAscii(m_data[i]) != FoldAscii(p[i])) return false;
+    const std::size_t n = std::strlen(prefix);
+    if (m_data.size() < n) return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (FoldAscii(m_data[i]) != FoldAscii(prefix[i])) return false;
     }
     return true;
 }

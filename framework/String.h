@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #if defined(__GNUC__)
 #define VELAN_PRINTF_LIKE(fmt, args) __attribute__((format(printf, fmt, args)))
@@ -16,6 +17,7 @@ public:
     CString(const char* text);  // NOLINT: literals convert implicitly, as texts do everywhere here
     CString(const char* data, std::size_t length);
     explicit CString(const std::string& bytes) : m_data(bytes) {}
+    explicit CString(std::string&& bytes) : m_data(std::move(bytes)) {}
 
     // No construction from wide strings, characters or numbers: those would compile
     // into something other than the caller meant.
@@ -55,6 +57,8 @@ public:
     CString& operator+=(const char* text);
     void AppendChar(char ch) { m_data.push_back(ch); }
     void Append(const char* data, std::size_t length) { m_data.append(data, length); }
+    // Replaces the content, keeping the storage already held (for strings refilled in a loop).
+    void Assign(const char* data, std::size_t length) { m_data.assign(data, length); }
 
     // True when the string starts with the given bytes; the NoCase form folds ASCII letters only.
     bool StartsWith(const char* prefix) const;

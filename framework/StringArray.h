@@ -1,6 +1,7 @@
 // CStringArray: a growable array of CString.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "String.h"
@@ -12,6 +13,11 @@ public:
     int Add(const CString& item)
     {
         m_items.push_back(item);
+        return GetSize() - 1;
+    }
+    int Add(CString&& item)
+    {
+        m_items.push_back(std::move(item));
         return GetSize() - 1;
     }
     const CString& GetAt(int index) const { return m_items.at(static_cast<std::size_t>(index)); }

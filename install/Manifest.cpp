@@ -1,14 +1,18 @@
 // The install list parser.
 #include "Manifest.h"
 
+#include <utility>
+
 bool SplitManifestLine(const CString& line, CString& source, CString& dest)
 {
     if (line.IsEmpty()) return false;
     const int bar = line.Find('|');
     if (bar < 0) return false;
-    source = line.Left(bar);
-    dest = line.Mid(bar + 1);
-    if (!dest.IsEmpty() && dest.GetAt(0) == '\\') dest = dest.Mid(1);
+    // Assigned in place: a list is parsed line after line into the same two strings.
+    const char* bytes = line.GetString();
+    const int rest = bar + 1 + (bar + 1 < line.GetLength() && bytes[bar + 1] == '\\' ? 1 : 0);
+    source.Assign(bytes, static_cast<std::size_t>(bar));
+    dest.Assign(bytes + rest, static_cast<std::size_t>(line.GetLength() - rest));
     return true;
 }
 
@@ -25,14 +29,17 @@ bool DestinationStaysInside(const CString& dest)
 {
     if (dest.GetLength() >= 2 && dest.GetAt(1) == ':') return false;
     if (dest.GetLength() >= 2 && IsSeparator(dest.GetAt(0)) && IsSeparator(dest.GetAt(1))) return false;
+    const char* bytes = dest.GetString();
+    const int end = dest.GetLength();
     int depth = 0;
     int start = 0;
-    for (int i = 0; i <= dest.GetLength(); ++i) {
-        if (i < dest.GetLength() && !IsSeparator(dest.GetAt(i))) continue;
-        const CString part = dest.Mid(start, i - start);
-        if (part == "..") {
+    for (int i = 0; i <= end; ++i) {
+        if (i < end && !IsSeparator(bytes[i])) continue;
+        const char* part = bytes + start;
+        const int length = i - start;
+        if (length == 2 && part[0] == '.' && part[1] == '.') {
             if (--depth < 0) return false;
-        } else if (!part.IsEmpty() && part != ".") {
+        } else if (length > 0 && !(length == 1 && part[0] == '.')) {
             ++depth;
         }
         start = i + 1;
@@ -63,8 +70,8 @@ ManifestOutcome ReadManifest(const std::function<bool(CString&)>& nextLine,
             outcome.subject = dest;
             return outcome;
         }
-        sources.Add(source);
-        dests.Add(dest);
+        sources.Add(std::move(source));
+        dests.Add(std::move(dest));
     }
     return outcome;
 }
