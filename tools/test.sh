@@ -14,6 +14,7 @@ fi
 
 velan_start_display
 velan_prepare_prefix
+velan_mount_readonly_game "$VELAN_BUILD/tests/readonly-game"
 (cd "$VELAN_BUILD" && ctest --output-on-failure "$@")
 
 # The deciding logic natively, under sanitizers, and a minute of fuzzing.

@@ -51,7 +51,28 @@ velan_prepare_prefix() {
     "$WINE" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
 }
 
+velan_mount_readonly_game() {
+    # A game folder on a read-only file system for the fault tests, where the host lets us
+    # mount one; VELAN_READONLY_GAME names it. Without it those tests say they were skipped.
+    local root=$1
+    velan_unmount_readonly_game "$root"
+    mkdir -p "$root/prepared" "$root/mounted"
+    printf original > "$root/prepared/strings.dat"
+    printf untouched > "$root/prepared/keep.txt"
+    if mount --bind -o ro "$root/prepared" "$root/mounted" 2>/dev/null && ! touch "$root/mounted/probe" 2>/dev/null; then
+        export VELAN_READONLY_GAME="$(realpath "$root/mounted")"
+        VELAN_READONLY_MOUNT="$root/mounted"
+    else
+        echo "note: no read-only mount here; the read-only game folder test will be skipped"
+    fi
+}
+
+velan_unmount_readonly_game() {
+    if mountpoint -q "$1/mounted" 2>/dev/null; then umount "$1/mounted"; fi
+}
+
 velan_stop() {
+    if [ -n "${VELAN_READONLY_MOUNT:-}" ]; then umount "$VELAN_READONLY_MOUNT" 2>/dev/null || true; fi
     "$WINESERVER" -k >/dev/null 2>&1 || true
     if [ -n "${VELAN_XVFB_PID:-}" ]; then kill "$VELAN_XVFB_PID" 2>/dev/null || true; fi
 }

@@ -283,3 +283,40 @@ TEST_F(Install, PlayStartsTheLauncherInAFolderWithBlanks)
     EXPECT_TRUE(InfoDocumentOpened());
     EXPECT_EQ(Play(), m_gameDir + "\n\"" + m_gameDir + "\\launcher.exe\"\n");
 }
+
+TEST_F(Install, ReadOnlyGameFilesAreStillReplaced)
+{
+    // Games installed from a disc often keep the disc's read-only mark on their files.
+    ASSERT_TRUE(::SetFileAttributesA((m_gameDir + "\\strings.dat").c_str(), FILE_ATTRIBUTE_READONLY));
+    Start();
+    Type(Wide(m_gameDir));
+    const std::wstring status = RunInstall();
+    ::SetFileAttributesA((m_gameDir + "\\strings.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::SetFileAttributesA((m_gameDir + "\\backup\\strings.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(status, L"Instalace úspěšně dokončena")
+        << "shell said: " << std::string(m_shellMessages.begin(), m_shellMessages.end());
+    EXPECT_TRUE(InfoDocumentOpened());
+    EXPECT_EQ(Game("backup\\strings.dat"), "original");
+    EXPECT_EQ(Game("strings.dat"), "translated");
+}
+
+TEST_F(Install, GameOnAReadOnlyLocationLosesNothing)
+{
+    // The test command mounts a prepared game folder read-only where the host allows it.
+    const char* variable = "VELAN_READONLY_GAME";
+    char probe[2];
+    if (!::GetEnvironmentVariableA(variable, probe, sizeof probe)) {
+        GTEST_SKIP() << "no read-only game folder was mounted for this run";
+    }
+    const std::string game = HostPathFromEnvironment(variable);
+    m_gameDir = game;
+    ASSERT_EQ(Game("strings.dat"), "original");
+    Start();
+    Type(Wide(game));
+    EXPECT_EQ(RunInstall(), L"Instalace nebyla dokončena")
+        << "shell said: " << std::string(m_shellMessages.begin(), m_shellMessages.end());
+    EXPECT_FALSE(InstallEnabled());
+    EXPECT_EQ(Game("strings.dat"), "original");
+    EXPECT_EQ(Game("keep.txt"), "untouched");
+    EXPECT_EQ(Game("backup\\strings.dat"), "<missing>");
+}
