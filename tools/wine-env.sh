@@ -61,7 +61,7 @@ velan_mount_readonly_game() {
     printf untouched > "$root/prepared/keep.txt"
     if mount --bind -o ro "$root/prepared" "$root/mounted" 2>/dev/null && ! touch "$root/mounted/probe" 2>/dev/null; then
         export VELAN_READONLY_GAME="$(realpath "$root/mounted")"
-        VELAN_READONLY_MOUNT="$root/mounted"
+        VELAN_READONLY_MOUNT=$VELAN_READONLY_GAME
     else
         echo "note: no read-only mount here; the read-only game folder test will be skipped"
     fi
