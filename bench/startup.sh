@@ -2,7 +2,8 @@
 # Start-up time: process start to the installer window on the screen, against a minimal dialog of
 # ours started the same way (the floor of this platform), alternating, under Wine on Xvfb.
 # Usage: bench/startup.sh [ROUNDS] [--breakdown]
-#   --breakdown also times the installer without the picture, with an empty list, and with neither.
+#   --breakdown also times the floor with the installer's libraries imported, the same with the
+#   sound library set up, and the installer without the picture, with an empty list, with neither.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=15
@@ -55,6 +56,11 @@ make_folder installer yes yes
 cp "$VELAN_BUILD/bench/minimal_dialog.exe" "$work/"
 programs=("installer=$(windows "$work/installer/VELANInst.exe")" "floor=$(windows "$work/minimal_dialog.exe")")
 if [ "$breakdown" = yes ]; then
+    mkdir -p "$work/floors"
+    cp "$VELAN_BUILD/bench/minimal_dialog_libraries.exe" "$VELAN_BUILD/bench/minimal_dialog_sound.exe" \
+       "$VELAN_DIST/fmod.dll" "$work/floors/"
+    programs+=("floor+libraries=$(windows "$work/floors/minimal_dialog_libraries.exe")"
+               "floor+lib+sound=$(windows "$work/floors/minimal_dialog_sound.exe")")
     make_folder no-picture no yes
     make_folder empty-list yes no
     make_folder neither no no
