@@ -1,4 +1,5 @@
-// The existence test: a directory search that matches files and folders, wildcards allowed.
+// The existence test: true for files and folders alike, wildcards allowed; answers as a directory
+// search would.
 #pragma once
 
 #include "String.h"

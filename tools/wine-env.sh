@@ -45,7 +45,8 @@ velan_prepare_prefix() {
     fi
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    "$WINESERVER" -p
+    # Exits with 2 when a server for this prefix is already running, which is as good.
+    "$WINESERVER" -p || true
     "$WINE" cmd /c exit >/dev/null 2>&1
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     "$WINE" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1

@@ -48,6 +48,19 @@ TEST(Loading, FoldersAndPatternsPassTheExistenceTest)
     EXPECT_EQ(outcome.subject, CString((dir / "art\\*.png").c_str()));
 }
 
+TEST(Loading, FolderWithTrailingSeparatorCountsAsMissing)
+{
+    TempFolder dir;
+    dir.Write("art\\a.tga", "a");
+    dir.Write("files.cfg", "<INSTDIR>art\\a.tga|x\n<INSTDIR>art\\|y\n");
+    CStringArray sources;
+    CStringArray dests;
+    const ManifestOutcome outcome = LoadFrom(dir, sources, dests);
+    EXPECT_EQ(sources.GetSize(), 1);
+    EXPECT_EQ(outcome.stop, ManifestStop::MissingSource);
+    EXPECT_EQ(outcome.subject, CString((dir / "art\\").c_str()));
+}
+
 TEST(Loading, OverlongShippedPathCountsAsMissing)
 {
     TempFolder dir;
