@@ -249,6 +249,31 @@ TEST_F(Install, FailedCopyDisablesInstall)
     EXPECT_EQ(Game("override\\menu.tga"), "old menu");
     EXPECT_EQ(Game("keep.txt"), "untouched");
     EXPECT_EQ(Game("launcher.exe").substr(0, 2), "MZ");
+    // Pairs before the failing one may have been copied; the original they replaced is kept.
+    EXPECT_EQ(Game("backup\\strings.dat"), "original");
+    EXPECT_TRUE(Game("strings.dat") == "original" || Game("strings.dat") == "translated");
+}
+
+TEST_F(Install, RunAgainAfterAFailedCopyKeepsTheOriginal)
+{
+    m_games.Write("Game\\override\\menu.tga", "old menu");
+    Start();
+    Type(Wide(m_gameDir));
+    HANDLE held = ::CreateFileA((m_gameDir + "\\override\\menu.tga").c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ASSERT_EQ(RunInstall(), L"Instalace nebyla dokončena");
+    ::CloseHandle(held);
+    Press(m_dialog, IDCANCEL);
+    ASSERT_TRUE(m_installer->WaitForExit());
+    // The user closes the game and runs the installer again.
+    Start();
+    Type(Wide(m_gameDir));
+    EXPECT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_TRUE(InfoDocumentOpened());
+    EXPECT_EQ(Game("backup\\strings.dat"), "original");
+    EXPECT_EQ(Game("strings.dat"), "translated");
+    EXPECT_EQ(Game("override\\menu.tga"), "menu");
 }
 
 TEST_F(Install, DestinationsOutsideTheGameAreRefusedAtLoad)
