@@ -29,10 +29,20 @@ InstallerProcess::InstallerProcess(const TempFolder& folder, const std::string& 
     if (!::CopyFileA(library.c_str(), (folder / "fmod.dll").c_str(), FALSE)) {
         throw std::runtime_error("cannot copy fmod.dll");
     }
+    Launch(exe, folder.Path());
+}
+
+InstallerProcess::InstallerProcess(const std::string& folder)
+{
+    Launch(folder + "VELANInst.exe", folder);
+}
+
+void InstallerProcess::Launch(const std::string& exe, const std::string& folder)
+{
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe + "\"";
-    if (!::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.Path().c_str(),
+    if (!::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                           &startup, &m_info)) {
         throw std::runtime_error("cannot start installer");
     }

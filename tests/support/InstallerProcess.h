@@ -19,6 +19,8 @@ class InstallerProcess {
 public:
     // Copies the installer into the folder and starts it there.
     explicit InstallerProcess(const TempFolder& folder, const std::string& exe = InstallerExe());
+    // Starts the installer that already sits in the folder (a path ending in a backslash).
+    explicit InstallerProcess(const std::string& folder);
     ~InstallerProcess();
     InstallerProcess(const InstallerProcess&) = delete;
     InstallerProcess& operator=(const InstallerProcess&) = delete;
@@ -34,6 +36,8 @@ public:
     DWORD ExitCode() const;
 
 private:
+    void Launch(const std::string& exe, const std::string& folder);
+
     PROCESS_INFORMATION m_info{};
 };
 
