@@ -73,7 +73,7 @@ int main()
     const std::string path = folder + "files.cfg";
     for (int shippedEvery : {0, 10, 1}) {
     if (shippedEvery == 0) std::printf("no shipped files (parsing only):\n");
-    else std::printf("every %s line a shipped file, looked for on disk:\n", shippedEvery == 1 ? "" : "10th");
+    else std::printf("every%s line a shipped file, looked for on disk:\n", shippedEvery == 1 ? "" : " 10th");
     double load[2] = {};
     for (int round = 0; round < 2; ++round) {
         const int lines = round == 0 ? 10000 : 100000;
