@@ -60,6 +60,12 @@ protected:
                     FALSE);
     }
     std::string Game(const std::string& name) const { return ReadFile(m_gameDir + "\\" + name); }
+    // A game file held open without sharing, as by the running game.
+    HANDLE HoldOpen(const std::string& name) const
+    {
+        return ::CreateFileA((m_gameDir + "\\" + name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                             nullptr);
+    }
     void Type(const std::wstring& text)
     {
         ::SendMessageW(::GetDlgItem(m_dialog, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -238,9 +244,8 @@ TEST_F(Install, FailedCopyDisablesInstall)
     m_games.Write("Game\\override\\menu.tga", "old menu");
     Start();
     Type(Wide(m_gameDir));
-    // The game holds a file open without sharing that the list overwrites: the copy fails.
-    HANDLE held = ::CreateFileA((m_gameDir + "\\override\\menu.tga").c_str(), GENERIC_READ, 0, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    // The list overwrites a file the game holds: the copy fails.
+    HANDLE held = HoldOpen("override\\menu.tga");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const std::wstring status = RunInstall();
     ::CloseHandle(held);
@@ -259,8 +264,7 @@ TEST_F(Install, RunAgainAfterAFailedCopyKeepsTheOriginal)
     m_games.Write("Game\\override\\menu.tga", "old menu");
     Start();
     Type(Wide(m_gameDir));
-    HANDLE held = ::CreateFileA((m_gameDir + "\\override\\menu.tga").c_str(), GENERIC_READ, 0, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE held = HoldOpen("override\\menu.tga");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ASSERT_EQ(RunInstall(), L"Instalace nebyla dokončena");
     ::CloseHandle(held);
