@@ -10,12 +10,8 @@ class CStringArray {
 public:
     int GetSize() const { return static_cast<int>(m_items.size()); }
     bool IsEmpty() const { return m_items.empty(); }
-    int Add(const CString& item)
-    {
-        m_items.push_back(item);
-        return GetSize() - 1;
-    }
-    int Add(CString&& item)
+    // Taken by value: a caller that moves its string in pays no copy.
+    int Add(CString item)
     {
         m_items.push_back(std::move(item));
         return GetSize() - 1;

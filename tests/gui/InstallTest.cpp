@@ -60,12 +60,21 @@ protected:
                     FALSE);
     }
     std::string Game(const std::string& name) const { return ReadFile(m_gameDir + "\\" + name); }
-    // A game file held open without sharing, as by the running game.
-    HANDLE HoldOpen(const std::string& name) const
+    // Presses Install while the game holds an old override\menu.tga open without sharing, which the
+    // list overwrites: the copy fails there.
+    std::wstring RunInstallWhileTheGameHoldsTheMenu()
     {
-        return ::CreateFileA((m_gameDir + "\\" + name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                             nullptr);
+        HANDLE held = ::CreateFileA((m_gameDir + "\\override\\menu.tga").c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        if (held == INVALID_HANDLE_VALUE) {
+            ADD_FAILURE() << "the game's file could not be held open";
+            return std::wstring();
+        }
+        const std::wstring status = RunInstall();
+        ::CloseHandle(held);
+        return status;
     }
+    std::string ShellSaid() const { return std::string(m_shellMessages.begin(), m_shellMessages.end()); }
     void Type(const std::wstring& text)
     {
         ::SendMessageW(::GetDlgItem(m_dialog, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -244,12 +253,7 @@ TEST_F(Install, FailedCopyDisablesInstall)
     m_games.Write("Game\\override\\menu.tga", "old menu");
     Start();
     Type(Wide(m_gameDir));
-    // The list overwrites a file the game holds: the copy fails.
-    HANDLE held = HoldOpen("override\\menu.tga");
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const std::wstring status = RunInstall();
-    ::CloseHandle(held);
-    EXPECT_EQ(status, L"Instalace nebyla dokončena") << "shell said: " << std::string(m_shellMessages.begin(), m_shellMessages.end());
+    EXPECT_EQ(RunInstallWhileTheGameHoldsTheMenu(), L"Instalace nebyla dokončena") << "shell said: " << ShellSaid();
     EXPECT_FALSE(InstallEnabled());
     EXPECT_EQ(Game("override\\menu.tga"), "old menu");
     EXPECT_EQ(Game("keep.txt"), "untouched");
@@ -264,10 +268,7 @@ TEST_F(Install, RunAgainAfterAFailedCopyKeepsTheOriginal)
     m_games.Write("Game\\override\\menu.tga", "old menu");
     Start();
     Type(Wide(m_gameDir));
-    HANDLE held = HoldOpen("override\\menu.tga");
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    ASSERT_EQ(RunInstall(), L"Instalace nebyla dokončena");
-    ::CloseHandle(held);
+    ASSERT_EQ(RunInstallWhileTheGameHoldsTheMenu(), L"Instalace nebyla dokončena");
     Press(m_dialog, IDCANCEL);
     ASSERT_TRUE(m_installer->WaitForExit());
     // The user closes the game and runs the installer again.
@@ -323,7 +324,7 @@ TEST_F(Install, ReadOnlyGameFilesAreStillReplaced)
     ::SetFileAttributesA((m_gameDir + "\\strings.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
     ::SetFileAttributesA((m_gameDir + "\\backup\\strings.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(status, L"Instalace úspěšně dokončena")
-        << "shell said: " << std::string(m_shellMessages.begin(), m_shellMessages.end());
+        << "shell said: " << ShellSaid();
     EXPECT_TRUE(InfoDocumentOpened());
     EXPECT_EQ(Game("backup\\strings.dat"), "original");
     EXPECT_EQ(Game("strings.dat"), "translated");
@@ -343,7 +344,7 @@ TEST_F(Install, GameOnAReadOnlyLocationLosesNothing)
     Start();
     Type(Wide(game));
     EXPECT_EQ(RunInstall(), L"Instalace nebyla dokončena")
-        << "shell said: " << std::string(m_shellMessages.begin(), m_shellMessages.end());
+        << "shell said: " << ShellSaid();
     EXPECT_FALSE(InstallEnabled());
     EXPECT_EQ(Game("strings.dat"), "original");
     EXPECT_EQ(Game("keep.txt"), "untouched");
