@@ -13,7 +13,7 @@ BOOL CInstallerApp::InitInstance()
     // The toolkit's counterparts of OLE support and 3-D control drawing: OLE for the picture
     // loader, and the common controls.
     const bool ole = SUCCEEDED(::OleInitialize(nullptr));
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
     ::InitCommonControlsEx(&controls);
 
     {

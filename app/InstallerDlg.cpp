@@ -3,6 +3,7 @@
 
 #include "../framework/FileFind.h"
 #include "../framework/WideText.h"
+#include "../install/GamePathText.h"
 #include "../res/Resource.h"
 #include "../ui/Layout.h"
 #include "Texts.h"
@@ -71,6 +72,7 @@ BOOL CInstallerDlg::OnInitDialog()
         m_btnInstall.EnableWindow(FALSE);
     }
     LoadGamePathFromRegistry();                               // 12.
+    RecoverAtStartUp();                                       //     a run cut off there is undone
     SetUpFont();                                              // 13.
     SetTimer(kHoverTimerId, kHoverPeriodMs);                  // 14.
     StartMusic();                                             // 15.
@@ -82,6 +84,13 @@ void CInstallerDlg::PlaceWindow()
 {
     // Centred in the work area once initialisation has finished, before it is first shown.
     CentreWindow(m_hWnd, nullptr);
+}
+
+void CInstallerDlg::RecoverAtStartUp()
+{
+    CString gameDir = g_strGamePath;
+    gameDir.Trim();
+    if (!gameDir.IsEmpty()) RecoverUnfinishedInstall(WithTrailingBackslash(gameDir));
 }
 
 void CInstallerDlg::LoadStartSkins()

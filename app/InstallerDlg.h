@@ -6,6 +6,7 @@
 #include "../framework/MessageRoute.h"
 #include "../framework/String.h"
 #include "../framework/StringArray.h"
+#include "../install/CopyEngine.h"
 #include "../music/MusicPlayer.h"
 #include "../ui/BitmapButton.h"
 #include "../ui/ControlBrushes.h"
@@ -49,7 +50,11 @@ public:
     // source it could not open (already reported, Install disabled).
     bool ComputeTotalSize(unsigned long long& total);
     BOOL HasEnoughSpace(unsigned long long needed);
-    BOOL CopyFiles();
+    // Copies every planned pair, all or nothing; outcome tells a cancel from an error.
+    BOOL CopyFiles(CopyOutcome& outcome);
+    // Undoes a run that was cut off in the game folder (ending in a backslash); false when that
+    // could not be finished.
+    bool RecoverUnfinishedInstall(const CString& gameDir);
 
     // Companion files.
     CString ReadVersionText();
@@ -69,6 +74,7 @@ private:
     void LoadBackgroundPicture();
     void TestForMovies();
     void LoadGamePathFromRegistry();
+    void RecoverAtStartUp();
     void SetUpFont();
     void StartMusic();
 

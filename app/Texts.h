@@ -13,6 +13,10 @@ const char kNotEnoughSpace[] =
     "Nedostatek místa na disku. Pro instalaci je potřeba přibližně %d MB volného místa.";
 const char kInstallSucceeded[] = "Instalace úspěšně dokončena";
 const char kInstallFailed[] = "Instalace nebyla dokončena";
+const char kCannotCopyFile[] = "Soubor %s nelze zkopírovat.";
+const char kUnfinishedRunUndone[] = "Předchozí nedokončená instalace byla vrácena zpět.";
+const char kUndoUnfinished[] =
+    "Změny nedokončené instalace se nepodařilo vrátit zpět. Ukončete hru a spusťte instalátor znovu.";
 const char kBrowseTitle[] = "Vyberte hlavní adresář hry";
 
 // Neutral placeholder for the publisher's web address (a bare host name, no scheme).

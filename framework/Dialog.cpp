@@ -36,6 +36,18 @@ INT_PTR CDialog::DoModal()
                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
+bool CDialog::Create()
+{
+    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), m_hWndParent,
+                                &CDialog::DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void CDialog::DestroyWindow()
+{
+    if (m_hWnd) ::DestroyWindow(m_hWnd);
+    m_hWnd = nullptr;
+}
+
 BOOL CDialog::UpdateData(BOOL saveAndValidate)
 {
     CDataExchange exchange(this, saveAndValidate != FALSE);

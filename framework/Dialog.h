@@ -25,6 +25,10 @@ public:
     // Runs the dialog modally; returns the code given to EndDialog, or -1 when it could not start.
     INT_PTR DoModal();
     void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+    // Creates the dialog without a loop of its own, owned by the parent; false when it failed.
+    // The window is destroyed with DestroyWindow, at the latest by the owner of the object.
+    bool Create();
+    void DestroyWindow();
 
     // true: read the controls into the members; false: write the members into the controls.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);

@@ -1,6 +1,5 @@
-// CInstallerDlg: the Install command (size pass, free space, shell copy) and Play.
+// CInstallerDlg: the Install command (size pass, free space, the copy) and Play.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <string>
 
@@ -8,17 +7,23 @@
 #include "../app/Texts.h"
 #include "../framework/FileFind.h"
 #include "../framework/Handle.h"
+#include "../framework/MessagePump.h"
 #include "../framework/ModulePath.h"
+#include "../framework/SystemErrorText.h"
 #include "../framework/WaitCursor.h"
 #include "../framework/WideText.h"
+#include "../ui/CopyProgressDlg.h"
 #include "../ui/Layout.h"
+#include "../ui/StatusText.h"
+#include "CopyEngine.h"
+#include "FileCopy.h"
 #include "GamePathText.h"
 #include "InstallPlan.h"
+#include "UndoFolder.h"
 
 namespace {
-// Several destinations, no confirmation, undo allowed, no confirmation for new folders.
-const FILEOP_FLAGS kCopyFlags = FOF_MULTIDESTFILES | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOCONFIRMMKDIR;
-static_assert(kCopyFlags == 0x0251, "the copy request's flags");
+// How often the progress window shows where the copy is.
+const DWORD kProgressPeriodMs = 100;
 }  // namespace
 
 void CInstallerDlg::OnInstall()
@@ -52,19 +57,24 @@ bool CInstallerDlg::RunInstallCommand()
     unsigned long long total = 0;
     if (!FileExists(g_strGamePath + "*")) {
         AddStatusLine(kNoGameDirectory);
+    } else if (!RecoverUnfinishedInstall(g_strGamePath)) {
+        // Reported: nothing is copied over a game that is not yet as it was.
     } else if (!ComputeTotalSize(total)) {
         // Already reported, Install disabled: nothing is copied after a missing source.
     } else if (!HasEnoughSpace(total)) {
         AddStatusLine(FormatMegabytes(kNotEnoughSpace, total));
     } else {
         BringToTopAndShow();
-        if (CopyFiles()) {
+        CopyOutcome outcome;
+        if (CopyFiles(outcome)) {
             AddStatusLine(kInstallSucceeded);
             SwitchToPlay();
             OnInfo();
         } else {
             AddStatusLine(kInstallFailed);
-            m_btnInstall.EnableWindow(FALSE);
+            if (!outcome.restored) AddStatusLine(kUndoUnfinished);
+            // After Storno the game is as it was: trying again is safe.
+            if (outcome.result != CopyResult::Cancelled) m_btnInstall.EnableWindow(FALSE);
         }
         EnableWindow(TRUE);
         BringToTopAndShow();
@@ -110,20 +120,43 @@ BOOL CInstallerDlg::HasEnoughSpace(unsigned long long needed)
     return HasRoomFor(needed, free.QuadPart);
 }
 
-BOOL CInstallerDlg::CopyFiles()
+BOOL CInstallerDlg::CopyFiles(CopyOutcome& outcome)
 {
-    const CopyLists lists = BuildCopyLists(m_sources, m_dests, g_strGamePath, FileExists);
-    if (lists.count == 0) return TRUE;  // nothing to copy is no failure
-    SHFILEOPSTRUCTA request{};
-    request.hwnd = m_hWnd;
-    request.wFunc = FO_COPY;
-    request.pFrom = lists.from.GetString();
-    request.pTo = lists.to.GetString();
-    request.fFlags = kCopyFlags;
-    request.fAnyOperationsAborted = FALSE;
-    request.hNameMappings = nullptr;
-    request.lpszProgressTitle = nullptr;
-    return ::SHFileOperationA(&request) == 0;
+    const CopyPlan plan = PlanCopy(m_sources, m_dests, g_strGamePath, ProbePath);
+    if (plan.steps.empty()) return TRUE;  // nothing to copy is no failure
+    CopyProgress progress;
+    {
+        CCopyProgressDlg window(m_hWnd, progress.cancel);
+        window.Open();
+        CCopyWorker worker(plan, g_strGamePath, progress);
+        while (worker.Handle() && !PumpMessagesUntil(worker.Handle(), kProgressPeriodMs, window.GetSafeHwnd())) {
+            const int step = progress.step.load();
+            window.Show(step < 0 ? std::wstring() : WidenSystem(plan.steps[static_cast<std::size_t>(step)].relative),
+                        progress.permille.load());
+        }
+        outcome = worker.Outcome();
+    }
+    if (outcome.result == CopyResult::Failed) {
+        const std::wstring text =
+            FillPattern(WidenFixed(kCannotCopyFile), WidenSystem(outcome.path)) + L"\n" + SystemErrorText(outcome.error);
+        MessageBox(text, WidenSystem(GetAppName()), MB_OK | MB_ICONEXCLAMATION);
+    }
+    return outcome.result == CopyResult::Done;
+}
+
+bool CInstallerDlg::RecoverUnfinishedInstall(const CString& gameDir)
+{
+    switch (RecoverUnfinishedRun(gameDir)) {
+    case Recovery::None:
+        return true;
+    case Recovery::Undone:
+        AddStatusLine(kUnfinishedRunUndone);
+        return true;
+    case Recovery::Failed:
+        AddStatusLine(kUndoUnfinished);
+        return false;
+    }
+    return true;
 }
 
 void CInstallerDlg::StartGame()

@@ -4,6 +4,7 @@
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101
 #define IDD_INSTALLER 102
+#define IDD_COPYPROGRESS 103
 #define IDR_MAINFRAME 128
 
 // Button skins.
@@ -33,6 +34,10 @@
 #define IDC_STATUS 1005
 #define IDC_WEB 1006
 #define IDC_VERSION 1007
+
+// Controls of the copy's progress window (IDCANCEL is Storno).
+#define IDC_COPY_FILE 1010
+#define IDC_COPY_BAR 1011
 
 // System-menu command of the About entry.
 #define IDM_ABOUTBOX 0x0010

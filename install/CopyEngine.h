@@ -1,0 +1,54 @@
+// The install run's copy, all or nothing: every planned pair copied in order on a worker thread,
+// each replaced game file moved aside first, and on an error or a cancel everything put back.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "../framework/Handle.h"
+#include "../framework/String.h"
+#include "CopyPlan.h"
+
+// What the worker tells the window thread while it runs, and the window thread's cancel.
+struct CopyProgress {
+    std::atomic<int> step{-1};        // index into the plan's steps of the file being copied
+    std::atomic<int> permille{0};     // bytes copied so far, in thousandths of all to copy
+    std::atomic<bool> cancel{false};  // set by the window thread; the worker stops within a chunk
+};
+
+enum class CopyResult { Done, Cancelled, Failed };
+
+struct CopyOutcome {
+    CopyResult result = CopyResult::Done;
+    DWORD error = 0;    // Failed: the system's error code
+    CString path;       // Failed: the file that could not be copied (its source when that is gone)
+    bool restored = true;  // false when the undo could not put everything back (its folder stays)
+};
+
+// Runs the plan into gameDir (ending in a backslash). Everything it changes in the game folder is
+// recorded in the undo folder first; the game folder ends as before unless the result is Done.
+CopyOutcome RunCopy(const CopyPlan& plan, const CString& gameDir, CopyProgress& progress);
+
+// RunCopy on a thread of its own.
+class CCopyWorker {
+public:
+    CCopyWorker(const CopyPlan& plan, const CString& gameDir, CopyProgress& progress);
+    ~CCopyWorker();  // waits for the thread
+    CCopyWorker(const CCopyWorker&) = delete;
+    CCopyWorker& operator=(const CCopyWorker&) = delete;
+
+    // Signalled when the run has ended; null when the thread could not be started (the run then
+    // happened on the caller's thread, inside the constructor).
+    HANDLE Handle() const { return m_thread.Get(); }
+    const CopyOutcome& Outcome() const { return m_outcome; }
+
+private:
+    static DWORD WINAPI ThreadProc(LPVOID self);
+
+    const CopyPlan& m_plan;
+    CString m_gameDir;
+    CopyProgress& m_progress;
+    CopyOutcome m_outcome;
+    CHandle m_thread;
+};

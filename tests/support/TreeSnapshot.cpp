@@ -1,0 +1,70 @@
+// Snapshots of folder trees.
+#include "TreeSnapshot.h"
+
+#include <windows.h>
+
+namespace {
+
+std::string Content(const std::string& path)
+{
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<unreadable>";
+    std::string bytes;
+    char chunk[1 << 16];
+    DWORD got = 0;
+    while (::ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got) bytes.append(chunk, got);
+    ::CloseHandle(file);
+    return bytes;
+}
+
+void Walk(const std::string& root, const std::string& relative, std::map<std::string, std::string>& out)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((root + relative + "*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = data.cFileName;
+        if (name == "." || name == "..") continue;
+        const std::string path = relative + name;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            out[path] = "<folder>";
+            Walk(root, path + "\\", out);
+        } else {
+            out[path] = Content(root + path) + ((data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? "+ro" : "");
+        }
+    } while (::FindNextFileA(find, &data));
+    ::FindClose(find);
+}
+
+std::string Short(const std::string& content)
+{
+    return content.size() <= 40 ? content : content.substr(0, 20) + "...(" + std::to_string(content.size()) + " bytes)";
+}
+
+}  // namespace
+
+std::map<std::string, std::string> SnapshotOf(const std::string& folder)
+{
+    std::map<std::string, std::string> out;
+    Walk(folder, "", out);
+    return out;
+}
+
+std::string DifferencesBetween(const std::map<std::string, std::string>& before,
+                               const std::map<std::string, std::string>& after)
+{
+    std::string shown;
+    for (const auto& entry : before) {
+        const auto now = after.find(entry.first);
+        if (now == after.end()) {
+            shown += "gone: " + entry.first + "\n";
+        } else if (now->second != entry.second) {
+            shown += "changed: " + entry.first + " " + Short(entry.second) + " -> " + Short(now->second) + "\n";
+        }
+    }
+    for (const auto& entry : after) {
+        if (!before.count(entry.first)) shown += "new: " + entry.first + " " + Short(entry.second) + "\n";
+    }
+    return shown;
+}

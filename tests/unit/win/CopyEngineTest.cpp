@@ -1,0 +1,208 @@
+// The all-or-nothing copy on real files: a whole run, a run stopped by an error or a cancel at
+// any point, the checks made before the first change, and the undo of a run cut off midway.
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "install/CopyEngine.h"
+#include "install/FileCopy.h"
+#include "install/UndoFolder.h"
+#include "support/TempFolder.h"
+#include "support/TreeSnapshot.h"
+
+namespace {
+
+class CopyEngine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_pkg.Write("data\\strings.dat", "translated");
+        m_pkg.Write("x1", "first x");
+        m_pkg.Write("x2", "second x");
+        m_pkg.Write("ro.txt", "shipped read-only");
+        ::SetFileAttributesA((m_pkg / "ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+        m_game.Write("strings.dat", "original");
+        ::SetFileAttributesA((m_game / "strings.dat").c_str(), FILE_ATTRIBUTE_READONLY);
+        m_game.Write("Data\\x.dat", "old x");
+        m_game.Write("keep.txt", "untouched");
+        // A backup made first, the file it saves replaced, a destination written twice in two
+        // letter cases, a game file copied after it was replaced, new folders, a read-only source.
+        Pair("<GAMEDIR>strings.dat", "backup\\strings.dat");
+        Pair(m_pkg / "data\\strings.dat", "strings.dat");
+        Pair(m_pkg / "x1", "Data\\x.dat");
+        Pair(m_pkg / "x2", "data/X.DAT");
+        Pair("<GAMEDIR>strings.dat", "copies\\new\\strings.dat");
+        Pair(m_pkg / "ro.txt", "\\docs\\ro.txt");
+    }
+    void TearDown() override
+    {
+        for (const char* name : {"strings.dat", "backup\\strings.dat", "docs\\ro.txt"}) {
+            ::SetFileAttributesA((m_game / name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+    }
+
+    void Pair(const std::string& source, const std::string& dest)
+    {
+        m_sources.Add(source.c_str());
+        m_dests.Add(dest.c_str());
+    }
+    CopyPlan Planned() const { return PlanCopy(m_sources, m_dests, m_game.Path().c_str(), ProbePath); }
+    CopyOutcome Run(CopyProgress& progress) const { return RunCopy(Planned(), m_game.Path().c_str(), progress); }
+    CopyOutcome Run() const
+    {
+        CopyProgress progress;
+        return Run(progress);
+    }
+    std::map<std::string, std::string> Game() const { return SnapshotOf(m_game.Path()); }
+
+    TempFolder m_pkg;
+    TempFolder m_game;
+    CStringArray m_sources;
+    CStringArray m_dests;
+};
+
+}  // namespace
+
+TEST_F(CopyEngine, CopiesEveryPairInOrder)
+{
+    const CopyOutcome outcome = Run();
+    EXPECT_EQ(outcome.result, CopyResult::Done);
+    const std::map<std::string, std::string> expected = {
+        {"backup", "<folder>"},       {"backup\\strings.dat", "original+ro"},
+        {"strings.dat", "translated"}, {"Data", "<folder>"},
+        {"Data\\x.dat", "second x"},  {"copies", "<folder>"},
+        {"copies\\new", "<folder>"},  {"copies\\new\\strings.dat", "translated"},
+        {"docs", "<folder>"},         {"docs\\ro.txt", "shipped read-only+ro"},
+        {"keep.txt", "untouched"},
+    };
+    EXPECT_EQ(DifferencesBetween(expected, Game()), "");
+}
+
+TEST_F(CopyEngine, AnErrorAtAnyPairPutsEverythingBack)
+{
+    const std::map<std::string, std::string> before = Game();
+    // The game holds one file open without sharing: the run meets it at the first pair (reading
+    // it for the backup), or at the last, where a file of the game's own is added.
+    for (const char* held : {"strings.dat", "docs\\ro.txt"}) {
+        if (std::string(held) == "docs\\ro.txt") m_game.Write(held, "game's own");
+        const std::map<std::string, std::string> start = Game();
+        HANDLE file = ::CreateFileA((m_game / held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        const CopyOutcome outcome = Run();
+        ::CloseHandle(file);
+        EXPECT_EQ(outcome.result, CopyResult::Failed) << held;
+        EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_SHARING_VIOLATION)) << held;
+        EXPECT_EQ(outcome.path.Bytes(), m_game / held);
+        EXPECT_TRUE(outcome.restored);
+        EXPECT_EQ(DifferencesBetween(start, Game()), "") << held;
+    }
+    ::SetFileAttributesA((m_game / "docs\\ro.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA((m_game / "docs\\ro.txt").c_str());
+    ::RemoveDirectoryA((m_game / "docs").c_str());
+    EXPECT_EQ(DifferencesBetween(before, Game()), "");
+}
+
+TEST_F(CopyEngine, ACancelMidwayPutsEverythingBack)
+{
+    const std::string big(8 << 20, 'b');
+    for (int i = 0; i < 6; ++i) {
+        const std::string name = "big\\" + std::to_string(i) + ".bin";
+        m_pkg.Write(name, big);
+        Pair(m_pkg / name, name);
+    }
+    const std::map<std::string, std::string> before = Game();
+    CopyProgress progress;
+    std::thread user([&] {
+        while (progress.step.load() < 7 && progress.permille.load() < 1000) ::Sleep(1);
+        progress.cancel.store(true);
+    });
+    const CopyOutcome outcome = Run(progress);
+    user.join();
+    EXPECT_EQ(outcome.result, CopyResult::Cancelled);
+    EXPECT_TRUE(outcome.restored);
+    EXPECT_EQ(DifferencesBetween(before, Game()), "");
+}
+
+TEST_F(CopyEngine, WhatCanBeCheckedStopsTheRunBeforeItsFirstChange)
+{
+    const struct {
+        const char* what;
+        void (*arrange)(const TempFolder& pkg, const TempFolder& game);
+        DWORD error;
+        const char* named;  // relative to the package (p) or the game (g)
+    } cases[] = {
+        {"a source gone since the list was read",
+         [](const TempFolder& pkg, const TempFolder&) { ::DeleteFileA((pkg / "x2").c_str()); }, ERROR_FILE_NOT_FOUND,
+         "p:x2"},
+        {"a destination that is a folder", [](const TempFolder&, const TempFolder& game) { game.MakeFolder("docs\\ro.txt"); },
+         ERROR_ACCESS_DENIED, "g:docs\\ro.txt"},
+    };
+    for (const auto& c : cases) {
+        c.arrange(m_pkg, m_game);
+        const CopyPlan plan = Planned();
+        const std::map<std::string, std::string> before = Game();
+        CopyProgress progress;
+        const CopyOutcome outcome = RunCopy(plan, m_game.Path().c_str(), progress);
+        EXPECT_EQ(outcome.result, CopyResult::Failed) << c.what;
+        EXPECT_EQ(outcome.error, c.error) << c.what;
+        EXPECT_EQ(outcome.path.Bytes(), (c.named[0] == 'p' ? m_pkg : m_game) / (c.named + 2)) << c.what;
+        EXPECT_EQ(progress.step.load(), -1) << c.what;
+        EXPECT_EQ(DifferencesBetween(before, Game()), "") << c.what;
+    }
+}
+
+TEST_F(CopyEngine, ARunCutOffAtAnyMomentIsUndoneAtTheNextStart)
+{
+    const CopyPlan plan = Planned();
+    const CString gameDir = m_game.Path().c_str();
+    const CString undoDir = UndoFolderOf(gameDir);
+    const std::map<std::string, std::string> before = Game();
+    std::vector<char> buffer;
+    // The run's own steps, done by hand up to a moment, as a run killed there leaves them; the
+    // last moment stops between moving an original aside and copying over it.
+    for (std::size_t moment = 0; moment <= plan.steps.size(); ++moment) {
+        ASSERT_EQ(WriteUndoRecord(undoDir, RecordOf(plan)), 0u);
+        for (const CString& folder : plan.newFolders) ::CreateDirectoryA(gameDir + folder, nullptr);
+        for (std::size_t i = 0; i < moment; ++i) {
+            const CopyStep& step = plan.steps[i];
+            if (step.replaces) MoveFileSafely(gameDir + step.relative, undoDir + AsideName(step.undoIndex), buffer);
+            if (i + 1 < moment || !step.replaces) {
+                CopyFileInChunks(step.source,
+                                 gameDir + step.relative, buffer, [](DWORD) { return true; });
+            }
+        }
+        EXPECT_EQ(RecoverUnfinishedRun(gameDir), Recovery::Undone) << moment;
+        EXPECT_EQ(DifferencesBetween(before, Game()), "") << moment;
+    }
+}
+
+TEST_F(CopyEngine, LeftoversWithoutAWholeRecordAreClearedOnlyWhenNothingWasChanged)
+{
+    const CString gameDir = m_game.Path().c_str();
+    const std::string undo = m_game / "VELANInst.undo\\";
+    const struct {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> files;
+        Recovery recovery;
+    } cases[] = {
+        {"originals left by a successful run clearing up", {{"0", "replaced"}, {"1", "replaced"}}, Recovery::None},
+        {"a record cut short while it was written", {{"undo.rec", "VELANInst undo 1\nnew 3 ab"}}, Recovery::None},
+        {"a record cut short beside something else", {{"undo.rec", "VELANInst undo 1\n"}, {"0", "?"}},
+         Recovery::Failed},
+    };
+    const std::map<std::string, std::string> before = Game();
+    for (const auto& c : cases) {
+        for (const auto& file : c.files) m_game.Write(std::string("VELANInst.undo\\") + file.first, file.second);
+        EXPECT_EQ(RecoverUnfinishedRun(gameDir), c.recovery) << c.what;
+        EXPECT_EQ(ProbePath(undo.c_str()), c.recovery == Recovery::Failed ? PathState::Folder : PathState::Missing)
+            << c.what;
+    }
+    EXPECT_EQ(RecoverUnfinishedRun(m_pkg.Path().c_str()), Recovery::None);
+    std::map<std::string, std::string> after = Game();
+    after.erase("VELANInst.undo");
+    after.erase("VELANInst.undo\\undo.rec");
+    after.erase("VELANInst.undo\\0");
+    EXPECT_EQ(DifferencesBetween(before, after), "");
+}
