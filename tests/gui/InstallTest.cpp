@@ -3,12 +3,20 @@
 
 #include <string>
 
+#include <algorithm>
+#include <set>
+
+#include "res/Resource.h"
 #include "support/InstallerFixture.h"
 #include "support/Screen.h"
+#include "support/TreeSnapshot.h"
+
+#include <commctrl.h>
 
 namespace {
 
 const char kKey[] = "SOFTWARE\\Dorvane\\RN\\VELAN";
+const wchar_t kProgressTitle[] = L"Kopírování souborů";
 
 std::string ReadFile(const std::string& path)
 {
@@ -74,7 +82,7 @@ protected:
         ::CloseHandle(held);
         return status;
     }
-    std::string ShellSaid() const { return std::string(m_shellMessages.begin(), m_shellMessages.end()); }
+    std::string Said() const { return std::string(m_messages.begin(), m_messages.end()); }
     void Type(const std::wstring& text)
     {
         ::SendMessageW(::GetDlgItem(m_dialog, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -90,14 +98,25 @@ protected:
         Press(m_dialog, IDOK);
         std::wstring now;
         WaitUntil([&] {
-            if (HWND box = FindProcessWindow(m_installer->Id(), L"", m_dialog)) {
-                m_shellMessages += MessageBoxText(box) + L"\n";
+            HWND box = FindProcessWindow(m_installer->Id(), L"", m_dialog);
+            if (box && TextOf(box) != kProgressTitle) {
+                m_messages += MessageBoxText(box) + L"\n";
                 ::PostMessageW(box, WM_COMMAND, IDOK, 0);
             }
             now = Status();
             return ::IsWindowEnabled(m_dialog) && now != before && !now.empty();
         }, 20000);
         return now;
+    }
+    // The progress window of the copy, once it shows a file.
+    HWND WaitForProgress()
+    {
+        HWND window = nullptr;
+        WaitUntil([&] {
+            window = FindProcessWindow(m_installer->Id(), kProgressTitle, m_dialog);
+            return window && !TextOf(::GetDlgItem(window, IDC_COPY_FILE)).empty();
+        }, 20000);
+        return window;
     }
     // The information document opened after a success, closed again.
     bool InfoDocumentOpened()
@@ -137,7 +156,7 @@ protected:
 
     TempFolder m_games;
     std::string m_gameDir;
-    std::wstring m_shellMessages;
+    std::wstring m_messages;
 };
 
 }  // namespace
@@ -248,19 +267,19 @@ TEST_F(Install, SourceThatVanishedStopsEverything)
     EXPECT_EQ(Game("strings.dat"), "original");
 }
 
-TEST_F(Install, FailedCopyDisablesInstall)
+TEST_F(Install, FailedCopyPutsEverythingBackAndDisablesInstall)
 {
     m_games.Write("Game\\override\\menu.tga", "old menu");
+    const std::map<std::string, std::string> before = SnapshotOf(m_gameDir + "\\");
     Start();
     Type(Wide(m_gameDir));
-    EXPECT_EQ(RunInstallWhileTheGameHoldsTheMenu(), L"Instalace nebyla dokončena") << "shell said: " << ShellSaid();
+    // Two pairs are copied before the held file is met.
+    EXPECT_EQ(RunInstallWhileTheGameHoldsTheMenu(), L"Instalace nebyla dokončena");
+    EXPECT_EQ(m_messages.substr(0, m_messages.find(L'\n') + 1),
+              L"Soubor " + Wide(m_gameDir) + L"\\override\\menu.tga nelze zkopírovat.\n");
+    EXPECT_GT(m_messages.size(), m_messages.find(L'\n') + 2) << "the system's reason follows";
     EXPECT_FALSE(InstallEnabled());
-    EXPECT_EQ(Game("override\\menu.tga"), "old menu");
-    EXPECT_EQ(Game("keep.txt"), "untouched");
-    EXPECT_EQ(Game("launcher.exe").substr(0, 2), "MZ");
-    // Pairs before the failing one may have been copied; the original they replaced is kept.
-    EXPECT_EQ(Game("backup\\strings.dat"), "original");
-    EXPECT_TRUE(Game("strings.dat") == "original" || Game("strings.dat") == "translated");
+    EXPECT_EQ(DifferencesBetween(before, SnapshotOf(m_gameDir + "\\")), "");
 }
 
 TEST_F(Install, RunAgainAfterAFailedCopyKeepsTheOriginal)
@@ -324,7 +343,7 @@ TEST_F(Install, ReadOnlyGameFilesAreStillReplaced)
     ::SetFileAttributesA((m_gameDir + "\\strings.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
     ::SetFileAttributesA((m_gameDir + "\\backup\\strings.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(status, L"Instalace úspěšně dokončena")
-        << "shell said: " << ShellSaid();
+        << "said: " << Said();
     EXPECT_TRUE(InfoDocumentOpened());
     EXPECT_EQ(Game("backup\\strings.dat"), "original");
     EXPECT_EQ(Game("strings.dat"), "translated");
@@ -344,9 +363,116 @@ TEST_F(Install, GameOnAReadOnlyLocationLosesNothing)
     Start();
     Type(Wide(game));
     EXPECT_EQ(RunInstall(), L"Instalace nebyla dokončena")
-        << "shell said: " << ShellSaid();
+        << "said: " << Said();
     EXPECT_FALSE(InstallEnabled());
     EXPECT_EQ(Game("strings.dat"), "original");
     EXPECT_EQ(Game("keep.txt"), "untouched");
     EXPECT_EQ(Game("backup\\strings.dat"), "<missing>");
+}
+
+namespace {
+
+// A translation large enough that its copy takes a few seconds under Wine, over a game with
+// originals to replace.
+class LargeInstall : public Install {
+protected:
+    void SetUp() override
+    {
+        Install::SetUp();
+        std::string list;
+        const std::string block(kFileBytes, 'c');
+        for (int i = 0; i < kFiles; ++i) {
+            const std::string name = "data\\" + std::to_string(i % 20) + "\\f" + std::to_string(i) + ".dat";
+            m_dir.Write(name, block);
+            list += "<INSTDIR>" + name + "|" + name + "\r\n";
+            if (i % 50 == 0) m_games.Write("Game\\" + name, "original " + std::to_string(i));
+        }
+        m_dir.Write("files.cfg", list);
+        SetRegistryPath(m_gameDir);
+        m_before = GameTree();
+    }
+    std::map<std::string, std::string> GameTree() const { return SnapshotOf(m_gameDir + "\\"); }
+    static int BarOf(HWND progress)
+    {
+        return static_cast<int>(::SendMessageW(::GetDlgItem(progress, IDC_COPY_BAR), PBM_GETPOS, 0, 0));
+    }
+
+    static const int kFiles = 2400;
+    static const int kFileBytes = 160 << 10;
+    std::map<std::string, std::string> m_before;
+};
+
+}  // namespace
+
+TEST_F(LargeInstall, ProgressWindowFollowsTheCopyWhileTheInstallerKeepsAnswering)
+{
+    Start();
+    Press(m_dialog, IDOK);
+    HWND progress = WaitForProgress();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(::GetWindow(progress, GW_OWNER), m_dialog);
+    const RECT own = ScreenRectOf(progress);
+    const RECT installer = ScreenRectOf(m_dialog);
+    EXPECT_NEAR((own.left + own.right) / 2, (installer.left + installer.right) / 2, 2);
+    EXPECT_NEAR((own.top + own.bottom) / 2, (installer.top + installer.bottom) / 2, 2);
+    EXPECT_EQ(TextOf(::GetDlgItem(progress, IDCANCEL)), L"Storno");
+    std::set<std::wstring> files;
+    std::set<int> bars;
+    DWORD slowest = 0;
+    const DWORD start = ::GetTickCount();
+    while (::IsWindow(progress) && ::GetTickCount() - start < 60000) {
+        files.insert(TextOf(::GetDlgItem(progress, IDC_COPY_FILE)));
+        bars.insert(BarOf(progress));
+        const DWORD asked = ::GetTickCount();
+        DWORD_PTR answer = 0;
+        EXPECT_TRUE(::SendMessageTimeoutW(m_dialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &answer));
+        slowest = std::max(slowest, ::GetTickCount() - asked);
+        ::Sleep(50);
+    }
+    EXPECT_GE(::GetTickCount() - start, 1000u) << "the copy was too short to follow";
+    EXPECT_GE(files.size(), 3u);
+    EXPECT_GE(bars.size(), 3u);
+    EXPECT_TRUE(files.count(L"data\\7\\f7.dat") || files.size() > 3);
+    EXPECT_LT(slowest, 100u);
+    EXPECT_TRUE(WaitUntil([&] { return Status() == L"Instalace úspěšně dokončena"; }, 20000)) << Said();
+    EXPECT_TRUE(InfoDocumentOpened());
+    const std::map<std::string, std::string> after = GameTree();
+    EXPECT_EQ(after.count("VELANInst.undo"), 0u);
+    EXPECT_EQ(after.at("data\\0\\f0.dat"), std::string(kFileBytes, 'c'));
+    EXPECT_EQ(after.at("data\\19\\f2399.dat"), std::string(kFileBytes, 'c'));
+}
+
+TEST_F(LargeInstall, StornoPutsTheGameBackAndASecondTryCompletes)
+{
+    Start();
+    Press(m_dialog, IDOK);
+    HWND progress = WaitForProgress();
+    ASSERT_NE(progress, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return BarOf(progress) >= 200; }, 30000));
+    Press(progress, IDCANCEL);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(progress); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(m_dialog) && !Status().empty(); }, 5000));
+    EXPECT_EQ(Status(), L"Instalace nebyla dokončena");
+    EXPECT_TRUE(InstallEnabled());
+    EXPECT_EQ(FindProcessWindow(m_installer->Id(), L"", m_dialog), nullptr) << "no message box after Storno";
+    EXPECT_EQ(DifferencesBetween(m_before, GameTree()), "");
+    EXPECT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_TRUE(InfoDocumentOpened());
+}
+
+TEST_F(LargeInstall, ARunKilledMidwayIsUndoneAtTheNextStart)
+{
+    Start();
+    Press(m_dialog, IDOK);
+    HWND progress = WaitForProgress();
+    ASSERT_NE(progress, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return BarOf(progress) >= 100; }, 30000));
+    m_installer->Kill();
+    EXPECT_EQ(GameTree().count("VELANInst.undo"), 1u);
+    ASSERT_NE(DifferencesBetween(m_before, GameTree()), "");
+    Start();
+    EXPECT_EQ(Status(), L"Předchozí nedokončená instalace byla vrácena zpět.");
+    EXPECT_EQ(DifferencesBetween(m_before, GameTree()), "");
+    EXPECT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_TRUE(InfoDocumentOpened());
 }

@@ -124,6 +124,12 @@ bool InstallerProcess::WaitForExit(DWORD timeoutMs) const
     return ::WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
+void InstallerProcess::Kill()
+{
+    ::TerminateProcess(m_info.hProcess, 9);
+    ::WaitForSingleObject(m_info.hProcess, 10000);
+}
+
 DWORD InstallerProcess::ExitCode() const
 {
     DWORD code = 0;

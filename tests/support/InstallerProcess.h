@@ -33,6 +33,8 @@ public:
     // The installer window, dismissing the movie message box first when `expectMovieBox`.
     HWND MainWindow(bool expectMovieBox = false);
     bool WaitForExit(DWORD timeoutMs = 10000) const;
+    // Ends the process at once, as a crash or a power cut would.
+    void Kill();
     DWORD ExitCode() const;
 
 private:
