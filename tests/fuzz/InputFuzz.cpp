@@ -1,4 +1,5 @@
 // libFuzzer target: arbitrary bytes as files.cfg and as version, through everything that decides.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <set>
@@ -52,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (sources.GetSize() != dests.GetSize()) __builtin_trap();
     if (outcome.stop == ManifestStop::None && !outcome.subject.IsEmpty()) __builtin_trap();
     for (int i = 0; i < dests.GetSize(); ++i) {
-        if (!DestinationStaysInside(dests[i])) __builtin_trap();  // refused ones never get in
+        if (!DestinationAcceptable(dests[i])) __builtin_trap();  // refused ones never get in
+        if (sources[i].Find('\0') >= 0) __builtin_trap();
     }
 
     // The copy lists: one entry per pair at most, each list closed by its extra NUL.
@@ -62,6 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     });
     if (lists.count > sources.GetSize()) __builtin_trap();
     if (lists.from.IsEmpty() || lists.from.GetAt(lists.from.GetLength() - 1) != '\0') __builtin_trap();
+    // Every pair stays a pair for the shell: one NUL after each entry and one closing each list.
+    const auto nuls = [](const CString& list) { return std::count(list.Bytes().begin(), list.Bytes().end(), '\0'); };
+    if (nuls(lists.from) != lists.count + 1 || nuls(lists.to) != lists.count + 1) __builtin_trap();
 
     // As version: every line comes back with CR LF, and no line holds a line feed.
     ChunkedLines note(data, size);
