@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "res/Resource.h"
 #include "support/InstallerFixture.h"
 #include "support/Screen.h"
 
@@ -77,9 +78,9 @@ protected:
     std::string ShellSaid() const { return std::string(m_shellMessages.begin(), m_shellMessages.end()); }
     void Type(const std::wstring& text)
     {
-        ::SendMessageW(::GetDlgItem(m_dialog, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessageW(::GetDlgItem(m_dialog, IDC_PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    std::wstring Status() { return TextOf(::GetDlgItem(m_dialog, 1005)); }
+    std::wstring Status() { return TextOf(::GetDlgItem(m_dialog, IDC_STATUS)); }
     bool InstallEnabled() { return ::IsWindowEnabled(::GetDlgItem(m_dialog, IDOK)) != FALSE; }
 
     // Presses Install and waits for the status panel to change, answering any box the shell
@@ -281,18 +282,54 @@ TEST_F(Install, RunAgainAfterAFailedCopyKeepsTheOriginal)
     EXPECT_EQ(Game("override\\menu.tga"), "menu");
 }
 
-TEST_F(Install, DestinationsOutsideTheGameAreRefusedAtLoad)
+TEST_F(Install, ListLinesWindowsCannotHoldAreRefusedAtLoad)
 {
-    for (const char* dest : {"..\\evil.dll", "C:\\windows\\evil.dll", "\\\\\\server\\share\\evil.dll"}) {
-        m_dir.Write("files.cfg", std::string("<INSTDIR>data\\strings.dat|") + dest + "\r\n");
+    const std::string shipped = "<INSTDIR>data\\strings.dat";
+    struct Case {
+        std::string line;
+        std::string shown;  // the destination up to its first control byte
+    } cases[] = {
+        {shipped + "|..\\evil.dll", "..\\evil.dll"},
+        {shipped + "|C:\\windows\\evil.dll", "C:\\windows\\evil.dll"},
+        {shipped + "|\\\\\\server\\share\\evil.dll", "\\\\server\\share\\evil.dll"},
+        {shipped + std::string("|a\0C:\\Windows\\y", 15), "a"},
+        {shipped + std::string("\0x|ok.txt", 9), "ok.txt"},
+        {shipped + "|data\\tab\tx.txt", "data\\tab"},
+        {shipped + "|what?.txt", "what?.txt"},
+        {shipped + "|data\\nul.txt", "data\\nul.txt"},
+        {shipped + "|CON", "CON"},
+        {shipped + "|readme.", "readme."},
+        {shipped + "|data \\x.txt", "data \\x.txt"},
+    };
+    for (const Case& c : cases) {
+        m_dir.Write("files.cfg", c.line + "\r\n");
         Start();
-        std::string shown = dest;
-        if (shown[0] == '\\') shown = shown.substr(1);
-        EXPECT_EQ(Status(), L"Neplatný cíl v seznamu souborů: " + Wide(shown));
-        EXPECT_FALSE(InstallEnabled());
+        EXPECT_EQ(Status(), L"Neplatný cíl v seznamu souborů: " + Wide(c.shown));
+        EXPECT_FALSE(InstallEnabled()) << c.shown;
         Press(m_dialog, IDCANCEL);
         EXPECT_TRUE(m_installer->WaitForExit());
     }
+}
+
+TEST_F(Install, LookAlikesOfRefusedNamesInstall)
+{
+    // Under the Czech locale (code page 1250) with the locale generated on the host, as on a
+    // Czech Linux system: Wine then writes 1250 names as the Linux names they stand for.
+    ASSERT_EQ(::GetACP(), 1250u);
+    const std::string czech = "Čeština\\Řeč.txt";  // 1250 bytes
+    m_dir.Write("files.cfg",
+                "<INSTDIR>data\\strings.dat|data\\con_table.dat\r\n"
+                "<INSTDIR>data\\strings.dat|data\\a.b\\c.txt\r\n"
+                "<INSTDIR>art\\menu.tga|" + czech + "\r\n"
+                "<INSTDIR>art\\menu.tga|\\leading\\slash.txt\r\n");
+    Start();
+    Type(Wide(m_gameDir));
+    EXPECT_EQ(RunInstall(), L"Instalace úspěšně dokončena") << "shell said: " << ShellSaid();
+    EXPECT_TRUE(InfoDocumentOpened());
+    EXPECT_EQ(Game("data\\con_table.dat"), "translated");
+    EXPECT_EQ(Game("data\\a.b\\c.txt"), "translated");
+    EXPECT_EQ(Game(czech), "menu");
+    EXPECT_EQ(Game("leading\\slash.txt"), "menu");
 }
 
 TEST_F(Install, NothingToCopyCountsAsSuccess)
