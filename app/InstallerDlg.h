@@ -74,7 +74,7 @@ private:
 
     void AppendStatusText(const std::wstring& line);
     bool RunInstallCommand();
-    void StartGame();
+    bool StartGame();
     void SwitchToPlay();
     void ShowAboutBox();
 

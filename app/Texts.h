@@ -13,6 +13,7 @@ const char kNotEnoughSpace[] =
     "Nedostatek místa na disku. Pro instalaci je potřeba přibližně %d MB volného místa.";
 const char kInstallSucceeded[] = "Instalace úspěšně dokončena";
 const char kInstallFailed[] = "Instalace nebyla dokončena";
+const char kCannotStartGame[] = "Nelze spustit %s";
 const char kBrowseTitle[] = "Vyberte hlavní adresář hry";
 
 // Neutral placeholder for the publisher's web address (a bare host name, no scheme).

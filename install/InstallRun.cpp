@@ -12,6 +12,7 @@
 #include "../framework/WaitCursor.h"
 #include "../framework/WideText.h"
 #include "../ui/Layout.h"
+#include "../ui/StatusText.h"
 #include "GamePathText.h"
 #include "InstallPlan.h"
 
@@ -42,7 +43,8 @@ bool CInstallerDlg::RunInstallCommand()
     g_strGamePath = WithTrailingBackslash(g_strGamePath);
 
     if (m_bInstalled) {
-        StartGame();
+        // A launcher that cannot start leaves the installer open, so the user can try again.
+        if (!StartGame()) return true;
         UpdateData(TRUE);
         EndDialog(IDOK);
         return false;
@@ -126,7 +128,25 @@ BOOL CInstallerDlg::CopyFiles()
     return ::SHFileOperationA(&request) == 0;
 }
 
-void CInstallerDlg::StartGame()
+namespace {
+
+// The system's own words for an error code, without the line end they come with.
+std::wstring SystemErrorText(DWORD code)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring result = text != nullptr ? std::wstring(text, length) : std::wstring();
+    ::LocalFree(text);
+    while (!result.empty() && (result.back() == L'\n' || result.back() == L'\r')) result.pop_back();
+    return result;
+}
+
+}  // namespace
+
+// False when the launcher could not be started; the user has been told why.
+bool CInstallerDlg::StartGame()
 {
     ::SetCurrentDirectoryA(g_strGamePath);
     // The full path as the program and a quoted command line, so folders with blanks work.
@@ -135,9 +155,15 @@ void CInstallerDlg::StartGame()
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (::CreateProcessA(launcher, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, g_strGamePath, &startup,
-                         &process)) {
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
+    if (!::CreateProcessA(launcher, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, g_strGamePath, &startup,
+                          &process)) {
+        const DWORD error = ::GetLastError();
+        EnableWindow(TRUE);
+        MessageBox(FillPattern(WidenFixed(kCannotStartGame), WidenSystem(launcher)) + L"\n" + SystemErrorText(error),
+                   WidenSystem(GetAppName()), MB_OK | MB_ICONEXCLAMATION);
+        return false;
     }
+    CHandle thread(process.hThread);
+    CHandle started(process.hProcess);
+    return true;
 }

@@ -351,6 +351,45 @@ TEST_F(Install, PlayStartsTheLauncherInAFolderWithBlanks)
     EXPECT_EQ(Play(), m_gameDir + "\n\"" + m_gameDir + "\\launcher.exe\"\n");
 }
 
+TEST_F(Install, PlayWithoutALauncherKeepsTheInstallerOpen)
+{
+    Start();
+    Type(Wide(m_gameDir));
+    ASSERT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_TRUE(InfoDocumentOpened());
+    const std::string launcher = m_gameDir + "\\launcher.exe";
+    ASSERT_TRUE(::DeleteFileA(launcher.c_str()));
+    const RECT play = ScreenRectOf(::GetDlgItem(m_dialog, IDOK));
+    ::SetCursorPos(play.left + 20, play.top + 20);
+    const std::string lit = HostPathFromEnvironment("VELAN_ART_DIR") + "\\bmp146.bmp";
+    ASSERT_TRUE(WaitUntil([&] { return DifferencesFromBitmapFile(play, lit) == 0; }, 3000));
+
+    Press(m_dialog, IDOK);
+    HWND box = m_installer->WaitForOtherWindow(m_dialog);
+    ASSERT_NE(box, nullptr);
+    wchar_t reason[512] = {};
+    ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_FILE_NOT_FOUND, 0,
+                     reason, 512, nullptr);
+    std::wstring expected = L"Nelze spustit " + Wide(launcher) + L"\n" + reason;
+    while (expected.back() == L'\n' || expected.back() == L'\r') expected.pop_back();
+    EXPECT_EQ(MessageBoxText(box), expected);
+    EXPECT_EQ(TextOf(box), L"VELANInst");
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_FALSE(m_installer->WaitForExit(300));
+    EXPECT_TRUE(::IsWindowVisible(m_dialog));
+    EXPECT_TRUE(::IsWindowEnabled(m_dialog));
+    // Hover tracking runs again: Play lights under the pointer.
+    ::SetCursorPos(0, 0);
+    ::Sleep(300);
+    ::SetCursorPos(play.left + 20, play.top + 20);
+    EXPECT_TRUE(WaitUntil([&] { return DifferencesFromBitmapFile(play, lit) == 0; }, 3000));
+
+    // The user puts the launcher back and presses Play again.
+    ASSERT_TRUE(::CopyFileA(HostPathFromEnvironment("FAKE_LAUNCHER_EXE").c_str(), launcher.c_str(), FALSE));
+    EXPECT_EQ(Play(), m_gameDir + "\n\"" + launcher + "\"\n");
+}
+
 TEST_F(Install, ReadOnlyGameFilesAreStillReplaced)
 {
     // Games installed from a disc often keep the disc's read-only mark on their files.
