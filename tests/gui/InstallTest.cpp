@@ -361,7 +361,8 @@ TEST_F(Install, PlayWithoutALauncherKeepsTheInstallerOpen)
     ASSERT_TRUE(::DeleteFileA(launcher.c_str()));
     const RECT play = ScreenRectOf(::GetDlgItem(m_dialog, IDOK));
     ::SetCursorPos(play.left + 20, play.top + 20);
-    const std::string lit = HostPathFromEnvironment("VELAN_ART_DIR") + "\\bmp146.bmp";
+    const std::string art = HostPathFromEnvironment("VELAN_ART_DIR");
+    const std::string lit = art + "\\bmp146.bmp";
     ASSERT_TRUE(WaitUntil([&] { return DifferencesFromBitmapFile(play, lit) == 0; }, 3000));
 
     Press(m_dialog, IDOK);
@@ -379,9 +380,9 @@ TEST_F(Install, PlayWithoutALauncherKeepsTheInstallerOpen)
     EXPECT_FALSE(m_installer->WaitForExit(300));
     EXPECT_TRUE(::IsWindowVisible(m_dialog));
     EXPECT_TRUE(::IsWindowEnabled(m_dialog));
-    // Hover tracking runs again: Play lights under the pointer.
+    // Hover tracking runs again: Play dims when the pointer leaves and lights when it returns.
     ::SetCursorPos(0, 0);
-    ::Sleep(300);
+    EXPECT_TRUE(WaitUntil([&] { return DifferencesFromBitmapFile(play, art + "\\bmp145.bmp") == 0; }, 3000));
     ::SetCursorPos(play.left + 20, play.top + 20);
     EXPECT_TRUE(WaitUntil([&] { return DifferencesFromBitmapFile(play, lit) == 0; }, 3000));
 
