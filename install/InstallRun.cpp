@@ -158,6 +158,7 @@ bool CInstallerDlg::StartGame()
     if (!::CreateProcessA(launcher, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, g_strGamePath, &startup,
                           &process)) {
         const DWORD error = ::GetLastError();
+        // Enabled before the box, not left to how a box treats an owner that was disabled already.
         EnableWindow(TRUE);
         MessageBox(FillPattern(WidenFixed(kCannotStartGame), WidenSystem(launcher)) + L"\n" + SystemErrorText(error),
                    WidenSystem(GetAppName()), MB_OK | MB_ICONEXCLAMATION);
