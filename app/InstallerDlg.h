@@ -80,7 +80,7 @@ private:
 
     void AppendStatusText(const std::wstring& line);
     bool RunInstallCommand();
-    void StartGame();
+    bool StartGame();
     void SwitchToPlay();
     void ShowAboutBox();
 

@@ -17,6 +17,7 @@ const char kCannotCopyFile[] = "Soubor %s nelze zkopírovat.";
 const char kUnfinishedRunUndone[] = "Předchozí nedokončená instalace byla vrácena zpět.";
 const char kUndoUnfinished[] =
     "Změny nedokončené instalace se nepodařilo vrátit zpět. Ukončete hru a spusťte instalátor znovu.";
+const char kCannotStartGame[] = "Nelze spustit %s";
 const char kBrowseTitle[] = "Vyberte hlavní adresář hry";
 
 // Neutral placeholder for the publisher's web address (a bare host name, no scheme).

@@ -15,24 +15,6 @@ CString ResolveSource(const CString& source, const CString& gameDir)
     return IsGameDirSource(source) ? gameDir + source.Mid(kMarkerLength) : source;
 }
 
-CopyLists BuildCopyLists(const CStringArray& sources, const CStringArray& dests, const CString& gameDir,
-                         const std::function<bool(const CString&)>& exists)
-{
-    CopyLists lists;
-    for (int i = 0; i < sources.GetSize(); ++i) {
-        const CString destination = gameDir + dests[i];
-        if (IsGameDirSource(sources[i]) && exists(destination)) continue;
-        lists.from += ResolveSource(sources[i], gameDir);
-        lists.from.AppendChar('\0');
-        lists.to += destination;
-        lists.to.AppendChar('\0');
-        ++lists.count;
-    }
-    lists.from.AppendChar('\0');
-    lists.to.AppendChar('\0');
-    return lists;
-}
-
 CString FormatMegabytes(const CString& pattern, unsigned long long bytes)
 {
     const int at = pattern.Find('%');

@@ -47,7 +47,8 @@ bool CInstallerDlg::RunInstallCommand()
     g_strGamePath = WithTrailingBackslash(g_strGamePath);
 
     if (m_bInstalled) {
-        StartGame();
+        // A launcher that cannot start leaves the installer open, so the user can try again.
+        if (!StartGame()) return true;
         UpdateData(TRUE);
         EndDialog(IDOK);
         return false;
@@ -159,7 +160,8 @@ bool CInstallerDlg::RecoverUnfinishedInstall(const CString& gameDir)
     return true;
 }
 
-void CInstallerDlg::StartGame()
+// False when the launcher could not be started; the user has been told why.
+bool CInstallerDlg::StartGame()
 {
     ::SetCurrentDirectoryA(g_strGamePath);
     // The full path as the program and a quoted command line, so folders with blanks work.
@@ -168,9 +170,16 @@ void CInstallerDlg::StartGame()
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (::CreateProcessA(launcher, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, g_strGamePath, &startup,
-                         &process)) {
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
+    if (!::CreateProcessA(launcher, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, g_strGamePath, &startup,
+                          &process)) {
+        const DWORD error = ::GetLastError();
+        // Enabled before the box, not left to how a box treats an owner that was disabled already.
+        EnableWindow(TRUE);
+        MessageBox(FillPattern(WidenFixed(kCannotStartGame), WidenSystem(launcher)) + L"\n" + SystemErrorText(error),
+                   WidenSystem(GetAppName()), MB_OK | MB_ICONEXCLAMATION);
+        return false;
     }
+    CHandle thread(process.hThread);
+    CHandle started(process.hProcess);
+    return true;
 }

@@ -18,34 +18,15 @@ bool SplitManifestLine(const CString& line, CString& source, CString& dest)
 
 namespace {
 
-bool IsSeparator(char ch)
+ManifestOutcome Refused(const CString& dest)
 {
-    return ch == '\\' || ch == '/';
+    ManifestOutcome outcome;
+    outcome.stop = ManifestStop::UnsafeDestination;
+    outcome.subject = ShownDestination(dest);
+    return outcome;
 }
 
 }  // namespace
-
-bool DestinationStaysInside(const CString& dest)
-{
-    if (dest.GetLength() >= 2 && dest.GetAt(1) == ':') return false;
-    if (dest.GetLength() >= 2 && IsSeparator(dest.GetAt(0)) && IsSeparator(dest.GetAt(1))) return false;
-    const char* bytes = dest.GetString();
-    const int end = dest.GetLength();
-    int depth = 0;
-    int start = 0;
-    for (int i = 0; i <= end; ++i) {
-        if (i < end && !IsSeparator(bytes[i])) continue;
-        const char* part = bytes + start;
-        const int length = i - start;
-        if (length == 2 && part[0] == '.' && part[1] == '.') {
-            if (--depth < 0) return false;
-        } else if (length > 0 && !(length == 1 && part[0] == '.')) {
-            ++depth;
-        }
-        start = i + 1;
-    }
-    return true;
-}
 
 ManifestOutcome ReadManifest(const std::function<bool(CString&)>& nextLine,
                              const std::function<bool(const CString&)>& exists, const CString& installerDir,
@@ -57,6 +38,8 @@ ManifestOutcome ReadManifest(const std::function<bool(CString&)>& nextLine,
     CString dest;
     while (nextLine(line)) {
         if (!SplitManifestLine(line, source, dest)) continue;
+        // A NUL would end the source early in every file function: the line names no real file.
+        if (source.Find('\0') >= 0) return Refused(dest);
         if (source.StartsWith(kInstallerDirMarker)) {
             source = installerDir + source.Mid(kMarkerLength);
             if (!exists(source)) {
@@ -65,11 +48,7 @@ ManifestOutcome ReadManifest(const std::function<bool(CString&)>& nextLine,
                 return outcome;
             }
         }
-        if (!DestinationStaysInside(dest)) {
-            outcome.stop = ManifestStop::UnsafeDestination;
-            outcome.subject = dest;
-            return outcome;
-        }
+        if (!DestinationAcceptable(dest)) return Refused(dest);
         sources.Add(std::move(source));
         dests.Add(std::move(dest));
     }

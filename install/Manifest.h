@@ -5,6 +5,7 @@
 
 #include "../framework/String.h"
 #include "../framework/StringArray.h"
+#include "DestinationRules.h"
 
 // Marker of a file shipped beside the installer; matched byte for byte at the start of a source.
 const char kInstallerDirMarker[] = "<INSTDIR>";
@@ -20,22 +21,19 @@ bool SplitManifestLine(const CString& line, CString& source, CString& dest);
 enum class ManifestStop {
     None,
     MissingSource,      // a "<INSTDIR>" source matched nothing
-    UnsafeDestination,  // a destination would leave the game directory
+    UnsafeDestination,  // a destination Windows cannot hold or that would leave the game directory
 };
 
 struct ManifestOutcome {
     ManifestStop stop = ManifestStop::None;
-    CString subject;  // the resolved source, or the refused destination
+    CString subject;  // the resolved source, or the refused line's destination as shown
 };
-
-// True when a destination stays inside the game directory: not absolute (no drive letter, no
-// leading double backslash) and never climbing above its root with "..".
-bool DestinationStaysInside(const CString& dest);
 
 // Reads lines until nextLine returns false, appending the pairs that count. A source that
 // starts with "<INSTDIR>" gets installerDir in place of the marker and must pass exists();
-// the first one that does not, or the first destination that would leave the game directory,
-// stops the load, the pairs before it kept. Exceptions of nextLine pass through.
+// the first one that does not, the first line with a NUL byte in its source, or the first
+// destination the destination rules refuse stops the load, the pairs before it kept.
+// Exceptions of nextLine pass through.
 ManifestOutcome ReadManifest(const std::function<bool(CString&)>& nextLine,
                              const std::function<bool(const CString&)>& exists, const CString& installerDir,
                              CStringArray& sources, CStringArray& dests);

@@ -1,12 +1,16 @@
 // libFuzzer target: arbitrary bytes as files.cfg and as version, through everything that decides.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <set>
 #include <string>
 
 #include "framework/LineSplitter.h"
+#include "install/CopyPlan.h"
+#include "install/DestinationRules.h"
 #include "install/InstallPlan.h"
 #include "install/Manifest.h"
+#include "install/UndoRecord.h"
 
 namespace {
 
@@ -52,16 +56,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (sources.GetSize() != dests.GetSize()) __builtin_trap();
     if (outcome.stop == ManifestStop::None && !outcome.subject.IsEmpty()) __builtin_trap();
     for (int i = 0; i < dests.GetSize(); ++i) {
-        if (!DestinationStaysInside(dests[i])) __builtin_trap();  // refused ones never get in
+        if (!DestinationAcceptable(dests[i])) __builtin_trap();  // refused ones never get in
+        if (sources[i].Find('\0') >= 0) __builtin_trap();
     }
 
-    // The copy lists: one entry per pair at most, each list closed by its extra NUL.
-    std::set<std::string> existing;
-    const CopyLists lists = BuildCopyLists(sources, dests, "C:\\Hra\\", [&](const CString& p) {
-        return !existing.insert(p.Bytes()).second;
+    // The copy plan: at most one step per pair, destinations canonical and never in the undo
+    // folder, each destination recorded once, and its record read back as written. A path "exists"
+    // the second time it is asked for.
+    std::set<std::string> asked;
+    const CopyPlan plan = PlanCopy(sources, dests, "C:\\Hra\\", [&](const CString& p) {
+        return asked.insert(p.Bytes()).second ? PathState::Missing : PathState::File;
     });
-    if (lists.count > sources.GetSize()) __builtin_trap();
-    if (lists.from.IsEmpty() || lists.from.GetAt(lists.from.GetLength() - 1) != '\0') __builtin_trap();
+    if (plan.steps.size() > static_cast<std::size_t>(sources.GetSize())) __builtin_trap();
+    int replaced = 0;
+    int entries = 0;
+    for (const CopyStep& step : plan.steps) {
+        if (CanonicalDestination(step.relative) != step.relative || IsInUndoFolder(step.relative)) __builtin_trap();
+        if (step.firstWrite != (step.undoIndex == entries)) __builtin_trap();
+        if (step.firstWrite) ++entries;
+        if (step.replaces) ++replaced;
+    }
+    const UndoRecord record = RecordOf(plan);
+    UndoRecord parsed;
+    if (!ParseUndoRecord(SerializeUndoRecord(record), parsed)) __builtin_trap();
+    if (parsed.files.size() != static_cast<std::size_t>(entries) || parsed.newFolders != record.newFolders) {
+        __builtin_trap();
+    }
+    // With every original aside and every file written, the undo deletes each file and moves each
+    // original back.
+    const std::vector<UndoStep> undo = PlanUndo(parsed, "C:\\Hra\\", "C:\\Hra\\u\\", [](const CString&) { return true; });
+    const auto count = [&](UndoOp op) { return std::count_if(undo.begin(), undo.end(), [&](const UndoStep& u) { return u.op == op; }); };
+    if (count(UndoOp::MoveBack) != replaced || count(UndoOp::DeleteFile) != entries) __builtin_trap();
 
     // As version: every line comes back with CR LF, and no line holds a line feed.
     ChunkedLines note(data, size);

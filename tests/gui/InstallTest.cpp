@@ -1,10 +1,9 @@
 // The install run through the real window: real copies into a real game folder, then Play.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include <algorithm>
 #include <set>
+#include <string>
 
 #include "res/Resource.h"
 #include "support/InstallerFixture.h"
@@ -85,9 +84,9 @@ protected:
     std::string Said() const { return std::string(m_messages.begin(), m_messages.end()); }
     void Type(const std::wstring& text)
     {
-        ::SendMessageW(::GetDlgItem(m_dialog, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessageW(::GetDlgItem(m_dialog, IDC_PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    std::wstring Status() { return TextOf(::GetDlgItem(m_dialog, 1005)); }
+    std::wstring Status() { return TextOf(::GetDlgItem(m_dialog, IDC_STATUS)); }
     bool InstallEnabled() { return ::IsWindowEnabled(::GetDlgItem(m_dialog, IDOK)) != FALSE; }
 
     // Presses Install and waits for the status panel to change, answering any box the shell
@@ -300,18 +299,54 @@ TEST_F(Install, RunAgainAfterAFailedCopyKeepsTheOriginal)
     EXPECT_EQ(Game("override\\menu.tga"), "menu");
 }
 
-TEST_F(Install, DestinationsOutsideTheGameAreRefusedAtLoad)
+TEST_F(Install, ListLinesWindowsCannotHoldAreRefusedAtLoad)
 {
-    for (const char* dest : {"..\\evil.dll", "C:\\windows\\evil.dll", "\\\\\\server\\share\\evil.dll"}) {
-        m_dir.Write("files.cfg", std::string("<INSTDIR>data\\strings.dat|") + dest + "\r\n");
+    const std::string shipped = "<INSTDIR>data\\strings.dat";
+    struct Case {
+        std::string line;
+        std::string shown;  // the destination up to its first control byte
+    } cases[] = {
+        {shipped + "|..\\evil.dll", "..\\evil.dll"},
+        {shipped + "|C:\\windows\\evil.dll", "C:\\windows\\evil.dll"},
+        {shipped + "|\\\\\\server\\share\\evil.dll", "\\\\server\\share\\evil.dll"},
+        {shipped + std::string("|a\0C:\\Windows\\y", 15), "a"},
+        {shipped + std::string("\0x|ok.txt", 9), "ok.txt"},
+        {shipped + "|data\\tab\tx.txt", "data\\tab"},
+        {shipped + "|what?.txt", "what?.txt"},
+        {shipped + "|data\\nul.txt", "data\\nul.txt"},
+        {shipped + "|CON", "CON"},
+        {shipped + "|readme.", "readme."},
+        {shipped + "|data \\x.txt", "data \\x.txt"},
+    };
+    for (const Case& c : cases) {
+        m_dir.Write("files.cfg", c.line + "\r\n");
         Start();
-        std::string shown = dest;
-        if (shown[0] == '\\') shown = shown.substr(1);
-        EXPECT_EQ(Status(), L"Neplatný cíl v seznamu souborů: " + Wide(shown));
-        EXPECT_FALSE(InstallEnabled());
+        EXPECT_EQ(Status(), L"Neplatný cíl v seznamu souborů: " + Wide(c.shown));
+        EXPECT_FALSE(InstallEnabled()) << c.shown;
         Press(m_dialog, IDCANCEL);
         EXPECT_TRUE(m_installer->WaitForExit());
     }
+}
+
+TEST_F(Install, LookAlikesOfRefusedNamesInstall)
+{
+    // Under the Czech locale (code page 1250) with the locale generated on the host, as on a
+    // Czech Linux system: Wine then writes 1250 names as the Linux names they stand for.
+    ASSERT_EQ(::GetACP(), 1250u);
+    const std::string czech = "Čeština\\Řeč.txt";  // 1250 bytes
+    m_dir.Write("files.cfg",
+                "<INSTDIR>data\\strings.dat|data\\con_table.dat\r\n"
+                "<INSTDIR>data\\strings.dat|data\\a.b\\c.txt\r\n"
+                "<INSTDIR>art\\menu.tga|" + czech + "\r\n"
+                "<INSTDIR>art\\menu.tga|\\leading\\slash.txt\r\n");
+    Start();
+    Type(Wide(m_gameDir));
+    EXPECT_EQ(RunInstall(), L"Instalace úspěšně dokončena") << "said: " << Said();
+    EXPECT_TRUE(InfoDocumentOpened());
+    EXPECT_EQ(Game("data\\con_table.dat"), "translated");
+    EXPECT_EQ(Game("data\\a.b\\c.txt"), "translated");
+    EXPECT_EQ(Game(czech), "menu");
+    EXPECT_EQ(Game("leading\\slash.txt"), "menu");
 }
 
 TEST_F(Install, NothingToCopyCountsAsSuccess)
@@ -331,6 +366,46 @@ TEST_F(Install, PlayStartsTheLauncherInAFolderWithBlanks)
     ASSERT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
     EXPECT_TRUE(InfoDocumentOpened());
     EXPECT_EQ(Play(), m_gameDir + "\n\"" + m_gameDir + "\\launcher.exe\"\n");
+}
+
+TEST_F(Install, PlayWithoutALauncherKeepsTheInstallerOpen)
+{
+    Start();
+    Type(Wide(m_gameDir));
+    ASSERT_EQ(RunInstall(), L"Instalace úspěšně dokončena");
+    EXPECT_TRUE(InfoDocumentOpened());
+    const std::string launcher = m_gameDir + "\\launcher.exe";
+    ASSERT_TRUE(::DeleteFileA(launcher.c_str()));
+    const RECT play = ScreenRectOf(::GetDlgItem(m_dialog, IDOK));
+    ::SetCursorPos(play.left + 20, play.top + 20);
+    const std::string art = HostPathFromEnvironment("VELAN_ART_DIR");
+    const std::string lit = art + "\\bmp146.bmp";
+    ASSERT_TRUE(WaitUntil([&] { return DifferencesFromBitmapFile(play, lit) == 0; }, 3000));
+
+    Press(m_dialog, IDOK);
+    HWND box = m_installer->WaitForOtherWindow(m_dialog);
+    ASSERT_NE(box, nullptr);
+    wchar_t reason[512] = {};
+    ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_FILE_NOT_FOUND, 0,
+                     reason, 512, nullptr);
+    std::wstring expected = L"Nelze spustit " + Wide(launcher) + L"\n" + reason;
+    while (expected.back() == L'\n' || expected.back() == L'\r') expected.pop_back();
+    EXPECT_EQ(MessageBoxText(box), expected);
+    EXPECT_EQ(TextOf(box), L"VELANInst");
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_FALSE(m_installer->WaitForExit(300));
+    EXPECT_TRUE(::IsWindowVisible(m_dialog));
+    EXPECT_TRUE(::IsWindowEnabled(m_dialog));
+    // Hover tracking runs again: Play dims when the pointer leaves and lights when it returns.
+    ::SetCursorPos(0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return DifferencesFromBitmapFile(play, art + "\\bmp145.bmp") == 0; }, 3000));
+    ::SetCursorPos(play.left + 20, play.top + 20);
+    EXPECT_TRUE(WaitUntil([&] { return DifferencesFromBitmapFile(play, lit) == 0; }, 3000));
+
+    // The user puts the launcher back and presses Play again.
+    ASSERT_TRUE(::CopyFileA(HostPathFromEnvironment("FAKE_LAUNCHER_EXE").c_str(), launcher.c_str(), FALSE));
+    EXPECT_EQ(Play(), m_gameDir + "\n\"" + launcher + "\"\n");
 }
 
 TEST_F(Install, ReadOnlyGameFilesAreStillReplaced)

@@ -1,4 +1,4 @@
-// The install run's decisions: markers, copy lists, space and the MB figure, destinations.
+// The install run's decisions: markers, space and the MB figure, destinations.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -7,60 +7,12 @@
 #include "install/InstallPlan.h"
 #include "install/Manifest.h"
 
-namespace {
-
-CStringArray Array(std::initializer_list<const char*> items)
-{
-    CStringArray a;
-    for (const char* item : items) a.Add(item);
-    return a;
-}
-
-std::string Entries(const CString& list)
-{
-    std::string shown = list.Bytes();
-    for (char& ch : shown) {
-        if (ch == '\0') ch = '|';
-    }
-    return shown;
-}
-
-}  // namespace
-
 TEST(InstallPlan, GameDirMarkerIgnoresLetterCaseInBothPasses)
 {
     EXPECT_EQ(ResolveSource("<GAMEDIR>a.tlk", "C:\\G\\"), "C:\\G\\a.tlk");
     EXPECT_EQ(ResolveSource("<gamedir>a.tlk", "C:\\G\\"), "C:\\G\\a.tlk");
     EXPECT_EQ(ResolveSource(" <GAMEDIR>a", "C:\\G\\"), " <GAMEDIR>a");
     EXPECT_EQ(ResolveSource("D:\\CZ\\x", "C:\\G\\"), "D:\\CZ\\x");
-    const CopyLists lists = BuildCopyLists(Array({"<GameDir>a.tlk"}), Array({"a_orig.tlk"}), "C:\\G\\",
-                                           [](const CString&) { return false; });
-    EXPECT_EQ(Entries(lists.from), "C:\\G\\a.tlk||");
-}
-
-TEST(InstallPlan, CopyListsInOrderWithBackupsMadeOnce)
-{
-    const CStringArray sources = Array({"<GAMEDIR>a.tlk", "D:\\CZ\\a.tlk", "D:\\CZ\\b.dat"});
-    const CStringArray dests = Array({"a_orig.tlk", "a.tlk", "sub\\b.dat"});
-    std::set<std::string> existing;
-    auto exists = [&](const CString& p) { return existing.count(p.Bytes()) > 0; };
-
-    CopyLists first = BuildCopyLists(sources, dests, "C:\\G\\", exists);
-    EXPECT_EQ(first.count, 3);
-    EXPECT_EQ(Entries(first.from), "C:\\G\\a.tlk|D:\\CZ\\a.tlk|D:\\CZ\\b.dat||");
-    EXPECT_EQ(Entries(first.to), "C:\\G\\a_orig.tlk|C:\\G\\a.tlk|C:\\G\\sub\\b.dat||");
-
-    existing.insert("C:\\G\\a_orig.tlk");
-    CopyLists second = BuildCopyLists(sources, dests, "C:\\G\\", exists);
-    EXPECT_EQ(second.count, 2);
-    EXPECT_EQ(Entries(second.to), "C:\\G\\a.tlk|C:\\G\\sub\\b.dat||");
-}
-
-TEST(InstallPlan, EmptyListsStillEndInTwoNuls)
-{
-    const CopyLists lists = BuildCopyLists(CStringArray(), CStringArray(), "C:\\G\\", [](const CString&) { return false; });
-    EXPECT_EQ(lists.count, 0);
-    EXPECT_EQ(lists.from.Bytes(), std::string(1, '\0'));
 }
 
 TEST(InstallPlan, SpaceMustBeStrictlyMore)
@@ -82,11 +34,11 @@ TEST(InstallPlan, MegabytesRoundDownFrom64Bits)
     EXPECT_EQ(FormatMegabytes(pattern, 5ULL << 40), "potřeba přibližně 5242880 MB volného místa.");
 }
 
-TEST(Destinations, StayInsideTheGameDirectory)
+TEST(Destinations, AcceptedOnlyInsideTheGameAndAsNamesWindowsCanHold)
 {
     struct Case {
-        const char* dest;
-        bool inside;
+        std::string dest;
+        bool acceptable;
     } cases[] = {
         {"strings.dat", true},         {"override\\menu.tga", true}, {"\\sub\\f.txt", true},
         {"/sub/f.txt", true},          {"a\\..\\b", true},           {"a\\.\\..\\b.txt", true},
@@ -94,6 +46,23 @@ TEST(Destinations, StayInsideTheGameDirectory)
         {"..\\f", false},              {"a\\..\\..\\f", false},       {"a/../../f", false},
         {"C:\\Windows\\f", false},     {"c:f", false},               {"\\\\server\\share\\f", false},
         {"//server/share", false},     {"\\..\\f", false},
+        // Bytes no Windows name holds; a NUL would also split the NUL-joined copy lists.
+        {std::string("a\0C:\\Windows\\y", 14), false}, {"a\tb.txt", false}, {"a\x1f", false},
+        {"a<b", false}, {"a>b", false}, {"a:b", false}, {"a\"b", false}, {"a|b", false}, {"a?b", false},
+        {"a*b", false},
+        // Device names in any component, any case, with or without an extension.
+        {"CON", false}, {"prn", false}, {"Aux", false}, {"nul.txt", false}, {"NUL.tar.gz", false},
+        {"nul .txt", false}, {"data\\com1\\x.txt", false}, {"COM9", false}, {"lpt1.log", false},
+        {"LPT9", false},
+        // Names Windows would shorten by their last dot or blank.
+        {"readme.", false}, {"data.\\x", false}, {"name ", false}, {"data \\x.txt", false}, {"...", false},
+        // Look-alikes a translation uses.
+        {"data\\con_table.dat", true}, {"data\\a.b\\c.txt", true}, {"Čeština\\Řeč.txt", true},
+        {"com10", true}, {"COM0", true}, {"lpt", true}, {"nulx.txt", true}, {"connect\\aux_\\x", true},
+        {"a b\\c d.txt", true}, {".hidden", true}, {"data\\", true}, {"a\x7f\xff", true},
+        // The installer's own undo folder, however it is spelt.
+        {"VELANInst.undo\\0", false}, {"velaninst.UNDO/undo.rec", false}, {"x\\..\\VELANInst.undo", false},
+        {"data\\VELANInst.undo\\x", true}, {"VELANInst.undo2", true},
     };
-    for (const Case& c : cases) EXPECT_EQ(DestinationStaysInside(c.dest), c.inside) << c.dest;
+    for (const Case& c : cases) EXPECT_EQ(DestinationAcceptable(CString(c.dest)), c.acceptable) << c.dest;
 }

@@ -121,11 +121,25 @@ TEST(Manifest, EmptyListAndDuplicates)
     EXPECT_EQ(r.sources.size(), 2u);
 }
 
-TEST(Manifest, UnsafeDestinationStopsTheLoad)
+TEST(Manifest, RefusedLineStopsTheLoad)
 {
-    const Loaded r = Load({"a|ok.txt", "b|..\\..\\evil.dll", "c|later.txt"}, {});
-    EXPECT_EQ(r.outcome.stop, ManifestStop::UnsafeDestination);
-    EXPECT_EQ(r.outcome.subject, "..\\..\\evil.dll");
-    EXPECT_EQ(r.sources, (std::vector<std::string>{"a"}));
-    EXPECT_EQ(r.linesRead, 2u);
+    struct Case {
+        std::string line;
+        std::string shown;  // the destination, up to its first control byte
+    } cases[] = {
+        {"b|..\\..\\evil.dll", "..\\..\\evil.dll"},
+        {std::string("b|a\0C:\\Windows\\y", 16), "a"},
+        {std::string("b\0x|ok.txt", 10), "ok.txt"},
+        {std::string("<INSTDIR>b\0x|ok.txt", 19), "ok.txt"},
+        {"b|data\\tab\there.txt", "data\\tab"},
+        {"b|data\\nul.txt", "data\\nul.txt"},
+    };
+    for (const Case& c : cases) {
+        const Loaded r = Load({"a|ok.txt", c.line, "c|later.txt"}, {"D:\\CZ\\b"});
+        EXPECT_EQ(r.outcome.stop, ManifestStop::UnsafeDestination) << c.shown;
+        EXPECT_EQ(r.outcome.subject.Bytes(), c.shown);
+        EXPECT_EQ(r.sources, (std::vector<std::string>{"a"})) << c.shown;
+        EXPECT_EQ(r.linesRead, 2u) << c.shown;
+        EXPECT_TRUE(r.tested.empty()) << c.shown;  // a source with a NUL is no name to look for
+    }
 }
