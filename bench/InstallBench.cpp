@@ -330,8 +330,9 @@ private:
             m_progress = FindProgressWindow(m_installer.Id(), m_dialog);
             if (!m_progress) return;
             m_progressAt = elapsed;
-            m_progressBar = HasChildOfClass(m_progress, L"msctls_progress32");
         }
+        // The window may get its controls after it shows.
+        if (!m_progressBar) m_progressBar = HasChildOfClass(m_progress, L"msctls_progress32");
         if (m_fileAt < 0) {
             m_firstFile = ShownFile(m_progress);
             if (!m_firstFile.empty()) m_fileAt = elapsed;

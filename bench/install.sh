@@ -308,7 +308,8 @@ storno_failed=0
 if [ -n "$storno_error" ]; then
     storno_failed=1
     echo "Storno to the restored state (goal < 1 s): FAILED in round $storno_round, not tried again: $storno_error"
-    awk -F'\t' '$1 ~ /^press_to_(progress_window|file_shown|status)_s$/ || $1 == "status" { print "  " $1 ": " $2 }' "$last_storno_failed"
+    awk -F'\t' '($1 ~ /^press_to_(progress_window|file_shown|status|storno)_s$/ && $2 >= 0) || $1 ~ /^(status|message_box|progress_window)$/ {
+        print "  " $1 ": " $2 }' "$last_storno_failed"
 else
     r_storno=$(m storno)
     row "Storno to the restored state" storno "(goal < 1 s: $(awk -v s="$r_storno" 'BEGIN { print (s < 1 ? "met" : "MISSED") }'))"
@@ -320,10 +321,13 @@ else
     [ "$folder_states" = "empty, as before" ] || storno_failed=1
 fi
 echo "installer, last full run:"
-printf '  first file written %.2f s after Install; progress window %s; Notepad with CZ_info %.2f s after Install\n' \
-    "$(figure "$last_installer" press_to_first_write_s)" \
-    "$(awk -v s="$(figure "$last_installer" press_to_progress_window_s)" 'BEGIN { print (s < 0 ? "never shown" : "shown " s " s after Install") }')" \
-    "$(figure "$last_installer" press_to_notepad_s)"
+after_install() {  # figure name, what came, what is said when it never did
+    awk -v s="$(figure "$last_installer" "$1")" -v what="$2" -v never="$3" \
+        'BEGIN { if (s < 0) print never; else printf "%s %.2f s after Install\n", what, s }'
+}
+echo "  $(after_install press_to_first_write_s "first file written" "no file written");" \
+    "$(after_install press_to_progress_window_s "progress window shown" "no progress window");" \
+    "$(after_install press_to_notepad_s "Notepad with CZ_info" "no Notepad with CZ_info")"
 printf '  window answered no message for up to %.2f s\n' "$(figure "$last_installer" longest_unresponsive_s)"
 echo "  processor seconds per run, installer + wineserver: [${cpu[installer]% }]"
 echo "  memory of the installer's host process (VmHWM): idle before Install $idle_hwm kB, after the run $done_hwm kB"
