@@ -1,24 +1,23 @@
 #!/usr/bin/env bash
-# The install run of a 1 GiB translation (2,000 files) through the real window, against `cp -r` of
-# the same tree on the host (the disk's floor) and against the same copy by a tiny Windows program:
-# one bare SHFileOperationA with the same lists and flags, and, to split the shell's own cost from
-# the file copying, a CopyFileA loop over the same pairs with and without the shell's change notice
-# per file. Also the installer's peak memory idle and after the run, processor time of the installer
-# and of the wineserver, and the installer's top-level windows while the copy runs.
+# The install run of a 1 GiB translation (2,000 files): the installer driven through its real window
+# (Install to the success line), against the NSIS installer of the same tree built here with Debian's
+# nsis (the peer the goal is set against), `cp -r` on the host (the disk's floor) and, for reference,
+# a bare CopyFileA loop over the same pairs; then the time from Storno in the installer's progress
+# window to the restored game folder, and whether it is restored exactly. Also the installer's peak
+# memory and processor time. Every copy is compared with its source: a wrong copy fails the run.
 #
-# Usage: bench/install.sh [cold|warm] [ROUNDS] [cancel]
+# Usage: bench/install.sh [cold|warm] [ROUNDS]
 #   cold (default): page cache dropped before each timed copy (sync; echo 3 > drop_caches)
-#   warm: the source tree read into the cache before each timed copy
-#   ROUNDS (default 3): each copy is timed this often, in alternating order; medians are printed
-#   cancel: press Cancel in any progress window the shell shows during the installer's copy
+#   warm: the source tree (and the NSIS installer) read into the cache before each timed copy
+#   ROUNDS (default 3): each contender runs this often, in alternating order; medians are printed
 # VELAN_BENCH_DIR: where the trees go (default /var/tmp; the same disk as the build here).
 # VELAN_BENCH_SHRINK=N: every file N times smaller, for a quick try of the script.
+# Exits non-zero when a copy differs, a contender fails, or the Storno run could not be done.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cache=${1:-cold}
 rounds=${2:-3}
-cancel=$([ "${3:-}" = cancel ] && echo 1 || echo 0)
-case "$cache" in cold|warm) ;; *) echo "usage: $0 [cold|warm] [ROUNDS] [cancel]" >&2; exit 2 ;; esac
+case "$cache" in cold|warm) ;; *) echo "usage: $0 [cold|warm] [ROUNDS]" >&2; exit 2 ;; esac
 
 tools/setup.sh
 # A prefix of its own: stopping its wineserver at the end leaves other benchmarks' runs alone.
@@ -36,7 +35,7 @@ if [ "$cache" = cold ] && ! { sync && echo 3 > /proc/sys/vm/drop_caches; } 2>/de
 fi
 
 pkg="$work/pkg"
-mkdir -p "$pkg" "$work/sync" "$work/out"
+mkdir -p "$pkg" "$work/sync" "$work/out" "$work/nsis"
 cp "$VELAN_DIST/VELANInst.exe" "$VELAN_DIST/fmod.dll" "$pkg/"
 : > "$pkg/intro.bik"
 printf 'Informace\r\n' > "$pkg/CZ_info.txt"
@@ -78,26 +77,77 @@ files=$(find "$pkg/data" -type f | wc -l)
 bytes=$(find "$pkg/data" -type f -printf '%s\n' | awk '{ s += $1 } END { print s }')
 folders=$(find "$pkg/data" -mindepth 1 -type d | wc -l)
 
+# The NSIS installer of the same tree: one File per line of files.cfg, into the folder its
+# destination names, stored uncompressed and unchecked so that it, like the installer, only copies.
+# Hosts that run the 64-bit twin get the 64-bit stub, so both programs run alike under Wine.
+nsis_target=$([ "$VELAN_BITS" = 64 ] && echo amd64-unicode || echo x86-unicode)
+[ -f "/usr/share/nsis/Stubs/zlib-$nsis_target" ] \
+    || { echo "Debian's nsis has no $nsis_target stub in /usr/share/nsis/Stubs" >&2; exit 1; }
+python3 - "$pkg" "$work/nsis/peer.nsi" "$work/nsis/setup.exe" "$nsis_target" <<'PY'
+import sys
+pkg, nsi, exe, target = sys.argv[1:]
+def quoted(text):  # NSIS expands $ and treats $\ as an escape; our paths hold no quotes
+    return '"%s"' % text.replace("$", "$$")
+out = ["; The peer installer of bench/install.sh, made from its files.cfg.",
+       "Target " + target, "SetCompress off", "CRCCheck off", "SetDatablockOptimize off",
+       'Name "VELANInst benchmark peer"', "OutFile " + quoted(exe),
+       'InstallDir "$TEMP\\velan-bench-peer"', "RequestExecutionLevel user", "Section"]
+folder = None
+with open(pkg + "/files.cfg", newline="") as f:
+    for line in f.read().split("\r\n"):
+        if "|" not in line:
+            continue
+        source, dest = line.split("|", 1)
+        assert source.startswith("<INSTDIR>"), source
+        dest = dest.lstrip("\\")
+        where, _, name = dest.rpartition("\\")
+        if where != folder:
+            out.append('SetOutPath "$INSTDIR%s"' % ("\\" + where.replace("$", "$$") if where else ""))
+            folder = where
+        out.append("File " + quoted("/oname=" + name) + " " + quoted(pkg + "/" + source[9:].replace("\\", "/")))
+out.append("SectionEnd")
+with open(nsi, "w") as f:
+    f.write("\n".join(out) + "\n")
+PY
+nsis_t0=$(date +%s.%N)
+makensis -V1 "$work/nsis/peer.nsi" > "$work/nsis/makensis.log" 2>&1 \
+    || { echo "makensis failed:" >&2; cat "$work/nsis/makensis.log" >&2; exit 1; }
+nsis_t1=$(date +%s.%N)
+nsis_build_s=$(awk -v a="$nsis_t0" -v b="$nsis_t1" 'BEGIN { printf "%.1f", b - a }')
+nsis_bytes=$(stat -c %s "$work/nsis/setup.exe")
+nsis_version=$(makensis -VERSION)
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
 prepare_cache() {
     sync
     if [ "$cache" = cold ]; then
         echo 3 > /proc/sys/vm/drop_caches
     else
         find "$pkg/data" -type f -exec cat {} + > /dev/null
+        cat "$work/nsis/setup.exe" > /dev/null
     fi
 }
-check_copy() {  # same files, same bytes as the source
-    if diff -r -q "$pkg/data" "$1/data" >/dev/null 2>&1; then echo identical; else echo DIFFERS; fi
+fail() { echo "FAILED: $*" >&2; exit 1; }
+check_copy() {  # contender, folder that got the copy: it must hold the tree and nothing else
+    local left
+    left=$(cd "$2" && ls -A | tr '\n' ' ')
+    if ! diff -r -q "$pkg/data" "$2/data" > "$work/diff" 2>&1 || [ "$left" != "data " ]; then
+        echo "FAILED: the copy by the $1 differs from its source (folder holds: $left)" >&2
+        head -20 "$work/diff" >&2
+        exit 1
+    fi
+    echo identical
 }
 now() { date +%s.%N; }
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 hwm() { awk '/^VmHWM/ { print $2 }' "/proc/$1/status"; }
-wait_file() {  # path, pid of the Windows-side program that should create it
+wait_file() {  # path, pid of the Windows-side program that should create it; false if it ended first
     while [ ! -e "$1" ]; do
-        kill -0 "$2" 2>/dev/null || { echo "the Windows-side program ended early:" >&2; cat "$work"/out/* >&2; exit 1; }
+        kill -0 "$2" 2>/dev/null || return 1
         sleep 0.02
     done
 }
+ended_early() { echo "FAILED: the Windows-side program ended early:" >&2; cat "$1" >&2; exit 1; }
 ours() { tr '\0' '\n' < "/proc/$1/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; }
 host_pid() {  # host pid of a process of this prefix whose command line matches
     local p
@@ -108,11 +158,16 @@ host_pid() {  # host pid of a process of this prefix whose command line matches
     exit 1
 }
 server=$(host_pid '^/usr/lib/wine/wineserver(64)?( |$)')
-export BENCH_INSTALLER_DIR="$pkg/" BENCH_SYNC_DIR="$work/sync/" BENCH_CANCEL="$cancel"
-declare -A seconds cpu verdict
-record() {  # variant, seconds, processor seconds ("" when unknown), verdict
-    seconds[$1]+="$2 "; cpu[$1]+="${3:-} "; verdict[$1]+="$4 "
+export BENCH_INSTALLER_DIR="$pkg/" BENCH_SYNC_DIR="$work/sync/"
+declare -A seconds cpu
+record() {  # contender, seconds, processor seconds ("" when unknown)
+    seconds[$1]+="$2 "; cpu[$1]+="${3:-} "
 }
+hz=$(getconf CLK_TCK)
+cpu_seconds() { awk -v a="$1" -v b="$2" -v hz="$hz" 'BEGIN { printf "%.2f+%.2f", a / hz, b / hz }'; }
+figure() { awk -F'\t' -v k="$2" '$1 == k { print $2; exit }' "$1"; }
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+m() { echo "${seconds[$1]:-}" | median; }
 
 run_cp() {
     mkdir "$work/cp"
@@ -121,123 +176,165 @@ run_cp() {
     t0=$(now)
     cp -r --reflink=never "$pkg/data" "$work/cp/"  # no reflinks: the data is copied on any file system
     t1=$(now)
-    record cp "$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f", b - a }')" "" "$(check_copy "$work/cp")"
+    check_copy "cp -r" "$work/cp" > /dev/null
+    record cp "$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f", b - a }')"
     rm -rf "$work/cp"
 }
 
+success="Instalace úspěšně dokončena"
 run_installer() {  # round
-    local out="$work/out/installer$1" game="$work/game" driver installer i0 s0 i1 s1 figures
+    local out="$work/out/installer$1" game="$work/game" driver installer i0 s0 i1 s1 status
     rm -f "$work"/sync/*
     mkdir "$game"
     BENCH_GAME_DIR="$game/" "$WINE" "$VELAN_BUILD/bench/install_bench.exe" > "$out" 2>&1 &
     driver=$!
-    wait_file "$work/sync/idle.ready" "$driver"
+    wait_file "$work/sync/idle.ready" "$driver" || ended_early "$out"
     installer=$(host_pid 'VELANInst\.exe')
     idle_hwm=$(hwm "$installer")
-    for t in /proc/"$installer"/task/*; do echo "${t##*/} $(ticks "${t#/proc/}") $(cat "$t/comm")"; done > "$work/threads0"
     prepare_cache
     i0=$(ticks "$installer"); s0=$(ticks "$server")
     touch "$work/sync/idle.go"
-    wait_file "$work/sync/done.ready" "$driver"
+    wait_file "$work/sync/done.ready" "$driver" || ended_early "$out"
     i1=$(ticks "$installer"); s1=$(ticks "$server")
     done_hwm=$(hwm "$installer")
-    for t in /proc/"$installer"/task/*; do echo "${t##*/} $(ticks "${t#/proc/}") $(cat "$t/comm")"; done > "$work/threads1"
     touch "$work/sync/done.go"
-    wait "$driver" || true
+    wait "$driver" || ended_early "$out"
     tr -d '\r' < "$out" > "$out.txt"
-    figures="$out.txt"
-    record installer "$(figure "$figures" press_to_enabled_s)" "$(cpu_seconds $((i1 - i0)) $((s1 - s0)))" "$(check_copy "$game")"
-    record first_write "$(figure "$figures" press_to_first_write_s)" "" ""
-    last_installer="$figures"
+    status=$(figure "$out.txt" status)
+    [ "$status" = "$success" ] || fail "the installer's run ended with \"$status\", not \"$success\""
+    check_copy installer "$game" > /dev/null
+    record installer "$(figure "$out.txt" press_to_enabled_s)" "$(cpu_seconds $((i1 - i0)) $((s1 - s0)))"
+    record first_write "$(figure "$out.txt" press_to_first_write_s)"
+    last_installer="$out.txt"
     rm -rf "$game"
 }
 
-run_bare() {  # mode (shell, copyfile, notify), round
-    local out="$work/out/$1$2" game="$work/game" bare pid p0 s0 p1 s1
+run_timed() {  # contender, round, Windows program, names of its two pauses
+    local name=$1 round=$2 exe=$3 ready=$4 ran=$5
+    local out="$work/out/$name$round" game="$work/game" pid
     rm -f "$work"/sync/*
     mkdir "$game"
-    BENCH_BARE_MODE=$1 BENCH_GAME_DIR="$game/" "$WINE" "$VELAN_BUILD/bench/shell_copy_bench.exe" > "$out" 2>&1 &
-    bare=$!
-    wait_file "$work/sync/ready.ready" "$bare"
-    pid=$(host_pid 'shell_copy_bench\.exe')
+    BENCH_GAME_DIR="$game/" "$WINE" "$exe" > "$out" 2>&1 &
+    pid=$!
+    wait_file "$work/sync/$ready.ready" "$pid" || ended_early "$out"
     prepare_cache
-    p0=$(ticks "$pid"); s0=$(ticks "$server")
-    touch "$work/sync/ready.go"
-    wait_file "$work/sync/copied.ready" "$bare"
-    p1=$(ticks "$pid"); s1=$(ticks "$server")
-    touch "$work/sync/copied.go"
-    wait "$bare" || true
+    touch "$work/sync/$ready.go"
+    wait_file "$work/sync/$ran.ready" "$pid" || ended_early "$out"
+    touch "$work/sync/$ran.go"
+    wait "$pid" || ended_early "$out"
     tr -d '\r' < "$out" > "$out.txt"
-    local checked
-    checked=$(check_copy "$game")
-    record "$1" "$(figure "$out.txt" bare_total_s)" "$(cpu_seconds $((p1 - p0)) $((s1 - s0)))" "$checked"
-    record "$1_copy" "$(figure "$out.txt" "bare_$1_s")" "" "$checked"
-    [ "$1" = shell ] && record size_pass "$(figure "$out.txt" bare_size_pass_s)" "" ""
-    [ "$1" = shell ] && bare_result=$(figure "$out.txt" bare_result)
+    check_copy "$name" "$game" > /dev/null
+    rm -rf "$game"
+}
+run_nsis() {  # round
+    # /D= comes last and unquoted, as NSIS wants it.
+    export BENCH_COMMAND_LINE="\"$(winpath "$work/nsis/setup.exe")\" /S /D=$(winpath "$work/game")"
+    run_timed nsis "$1" "$VELAN_BUILD/bench/timed_run.exe" ready ran
+    record nsis "$(figure "$work/out/nsis$1.txt" run_s)"
+}
+run_copyfile() {  # round
+    run_timed copyfile "$1" "$VELAN_BUILD/bench/copy_file_bench.exe" ready copied
+    record copyfile "$(figure "$work/out/copyfile$1.txt" copy_s)"
+}
+
+storno_error=""
+storno_folder=()
+run_storno() {  # round
+    [ -n "$storno_error" ] && return 0  # one failure says it; a full install per round would not add to it
+    local out="$work/out/storno$1" game="$work/game" driver after left
+    rm -f "$work"/sync/*
+    mkdir "$game"
+    # Storno once about a third of a full run has passed: well into the copy, far from its end.
+    after=$(awk -v s="$(m installer)" 'BEGIN { printf "%.3f", (s == "" ? 2 : s) / 3 }')
+    BENCH_MODE=storno BENCH_STORNO_AFTER_S="$after" BENCH_GAME_DIR="$game/" \
+        "$WINE" "$VELAN_BUILD/bench/install_bench.exe" > "$out" 2>&1 &
+    driver=$!
+    if wait_file "$work/sync/idle.ready" "$driver"; then
+        prepare_cache
+        touch "$work/sync/idle.go"
+        if wait_file "$work/sync/done.ready" "$driver"; then
+            # Looked at while the installer still runs: the state Storno left, not what closing does.
+            left=$(cd "$game" && find . -mindepth 1 | sed 's|^\./||' | sort)
+            if [ -z "$left" ]; then storno_folder+=("empty, as before")
+            else storno_folder+=("NOT as before: $(echo "$left" | wc -l) entries left ($(echo "$left" | head -3 | xargs))"); fi
+            touch "$work/sync/done.go"
+        fi
+    fi
+    wait "$driver" || true
+    tr -d '\r' < "$out" > "$out.txt"
+    storno_error=$(figure "$out.txt" error)
+    if [ -z "$storno_error" ] && [ ! -e "$work/sync/done.ready" ]; then
+        storno_error="the driver ended early: $(head -c 300 "$out.txt")"
+    fi
+    if [ -z "$storno_error" ]; then
+        record storno "$(figure "$out.txt" storno_to_restored_s)"
+        record storno_at "$(figure "$out.txt" press_to_storno_s)"
+        last_storno="$out.txt"
+    else
+        storno_round=$1
+        last_storno_failed="$out.txt"
+    fi
     rm -rf "$game"
 }
 
-hz=$(getconf CLK_TCK)
-cpu_seconds() { awk -v a="$1" -v b="$2" -v hz="$hz" 'BEGIN { printf "%.2f+%.2f", a / hz, b / hz }'; }
-figure() { awk -F'\t' -v k="$2" '$1 == k { print $2; exit }' "$1"; }
-median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
-variants=(cp installer shell copyfile notify)
+contenders=(cp installer nsis copyfile storno)
 for round in $(seq "$rounds"); do
-    order=("${variants[@]}")
-    if [ $((round % 2)) = 0 ]; then order=(notify copyfile shell installer cp); fi
-    for v in "${order[@]}"; do
-        case "$v" in
-            cp) run_cp ;;
-            installer) run_installer "$round" ;;
-            *) run_bare "$v" "$round" ;;
-        esac
-    done
+    order=("${contenders[@]}")
+    if [ $((round % 2)) = 0 ]; then order=(storno copyfile nsis installer cp); fi
+    for c in "${order[@]}"; do "run_$c" "$round"; done
 done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
-m() { echo "${seconds[$1]}" | median; }
-echo "tree: $files files, $bytes bytes in $folders folders (1200 x 64 KiB, 600 x 512 KiB, 180 x 2 MiB, 4 x 8.25 MiB, 16 x 16 MiB)"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+verdict() { awk -v r="$1" -v g="$2" 'BEGIN { print (r <= g ? "met" : "MISSED") }'; }
+echo "tree: $files files, $bytes bytes in $folders folders (1200 x 64 KiB, 600 x 512 KiB, 180 x 2 MiB, 4 x 8.25 MiB, 16 x 16 MiB${VELAN_BENCH_SHRINK:+, each / $VELAN_BENCH_SHRINK})"
 echo "list: files.cfg of $(wc -l < "$pkg/files.cfg") lines; game folder empty, path typed into the path box"
-echo "page cache: $cache before each copy; $rounds rounds, alternating order; medians (all runs in brackets)"
+echo "NSIS $nsis_version installer of the same tree: Target $nsis_target, SetCompress off, CRCCheck off;" \
+    "$nsis_bytes bytes, made by makensis in $nsis_build_s s; run as setup.exe /S /D=<empty game folder>"
+echo "page cache: $cache before each copy; $rounds rounds, alternating order; medians [all runs]"
 echo "load average before/after: $load_before / $load_after ($(nproc) cores)"
-row() {  # label, variant, note (the copy's verdict when the variant has one)
-    local checked
-    checked=$(echo "${verdict[$2]}" | tr ' ' '\n' | sort -u | xargs)
-    printf '%-44s %6.2f s  [%s] %s\n' "$1" "$(m "$2")" "${seconds[$2]% }" "${checked:+copy $checked }${3:-}"
+row() {  # label, contender, note
+    printf '%-46s %7.3f s  [%s] %s\n' "$1" "$(m "$2")" "${seconds[$2]% }" "${3:-}"
 }
-row "cp -r on the host (floor)" cp
-row "installer: Install pressed to done" installer "status \"$(figure "$last_installer" status)\""
-row "bare SHFileOperationA, same lists, 0x0251" shell_copy "($bare_result)"
-printf 'ratios (medians): installer/cp %.2f   bare SHFileOperationA/cp %.2f   installer/bare SHFileOperationA %.2f\n' \
-    "$(awk -v a="$(m installer)" -v b="$(m cp)" 'BEGIN { print a / b }')" \
-    "$(awk -v a="$(m shell_copy)" -v b="$(m cp)" 'BEGIN { print a / b }')" \
-    "$(awk -v a="$(m installer)" -v b="$(m shell_copy)" 'BEGIN { print a / b }')"
-echo "where the time goes (medians):"
-row "  installer: Install to first file written" first_write "(size pass, space check, lists, shell's own list pass)"
-row "  size pass alone (bare, the same calls)" size_pass
-row "  same pairs by a CopyFileA loop" copyfile_copy
-row "  ... with SHChangeNotify per file" notify_copy "(SHCNE_CREATE, as the shell sends)"
-echo "  processor seconds per run, program + wineserver: installer [${cpu[installer]% }]"
-echo "    bare (size pass + copy): SHFileOperationA [${cpu[shell]% }]  CopyFileA [${cpu[copyfile]% }]  + notices [${cpu[notify]% }]"
-echo "  installer threads busy during its last run (ticks of 1/$hz s):" \
-    "$(join "$work/threads0" "$work/threads1" | awk '{ printf "%s %d; ", $5, $4 - $2 }' | sed 's/; $//')"
-printf '  installer: status shown %.2f s, dialog enabled again %.2f s, Notepad with CZ_info %.2f s after Install\n' \
-    "$(figure "$last_installer" press_to_status_s)" "$(figure "$last_installer" press_to_enabled_s)" \
-    "$(figure "$last_installer" press_to_notepad_s)"
-printf '  installer window answered no message for up to %.2f s\n' "$(figure "$last_installer" longest_unresponsive_s)"
-echo "memory of the installer's host process (VmHWM, last run): idle before Install $idle_hwm kB, after the run $done_hwm kB"
-echo "top-level windows of the installer process, last run (phase, handle, class, shown, enabled, title):"
-awk -F'\t' '$1 == "window" { printf "  %-5s %s %-8s %-7s %-8s %s\n", $2, $3, $4, $5, $6, $7 }' "$last_installer"
-awk -F'\t' '$1 == "child" || $1 == "message_box" { print "  " $0 }' "$last_installer"
-shown=$(awk -F'\t' '$1 == "window" && $2 == "copy" && $5 == "visible" { n++ } END { print n + 0 }' "$last_installer")
-if [ "$shown" = 1 ]; then
-    echo "during the copy: no window shown but the installer's own (disabled) dialog: no progress window, no Cancel"
+row "installer: Install pressed to the success line" installer "copy identical"
+row "NSIS installer: process start to exit" nsis "copy identical"
+row "cp -r on the host (floor)" cp "copy identical"
+row "CopyFileA loop over the same pairs (reference)" copyfile "copy identical"
+r_nsis=$(ratio "$(m installer)" "$(m nsis)"); r_cp=$(ratio "$(m installer)" "$(m cp)")
+echo "ratios (medians): installer / NSIS $r_nsis (goal <= 1.0: $(verdict "$r_nsis" 1.0))" \
+    "  installer / cp -r $r_cp (goal <= 1.5: $(verdict "$r_cp" 1.5))"
+storno_failed=0
+if [ -n "$storno_error" ]; then
+    storno_failed=1
+    echo "Storno to the restored state (goal < 1 s): FAILED in round $storno_round, not tried again: $storno_error"
+    awk -F'\t' '($1 ~ /^press_to_(progress_window|file_shown|status|storno)_s$/ && $2 >= 0) || $1 ~ /^(status|message_box|progress_window)$/ {
+        print "  " $1 ": " $2 }' "$last_storno_failed"
+else
+    r_storno=$(m storno)
+    row "Storno to the restored state" storno "(goal < 1 s: $(awk -v s="$r_storno" 'BEGIN { print (s < 1 ? "met" : "MISSED") }'))"
+    printf '  pressed %s s after Install (median) on "%s"; button "%s"; undo folder then %s; progress window gone %s s after Storno\n' \
+        "$(m storno_at)" "$(figure "$last_storno" storno_file)" "$(figure "$last_storno" storno_button)" \
+        "$(figure "$last_storno" undo_folder_at_storno)" "$(figure "$last_storno" storno_to_progress_gone_s)"
+    folder_states=$(printf '%s\n' "${storno_folder[@]}" | sort -u)
+    echo "  game folder after Storno, every round: $(echo "$folder_states" | paste -sd ';')"
+    [ "$folder_states" = "empty, as before" ] || storno_failed=1
 fi
-if [ "$cancel" = 1 ]; then
-    at=$(figure "$last_installer" cancel_pressed_s)
-    if [ "$at" = "-1.000" ]; then echo "cancel: no window with a Cancel button appeared during the copy"
-    else echo "cancel: pressed at $at s"; fi
+echo "installer, last full run:"
+after_install() {  # figure name, what came, what is said when it never did
+    awk -v s="$(figure "$last_installer" "$1")" -v what="$2" -v never="$3" \
+        'BEGIN { if (s < 0) print never; else printf "%s %.2f s after Install\n", what, s }'
+}
+echo "  $(after_install press_to_first_write_s "first file written" "no file written");" \
+    "$(after_install press_to_progress_window_s "progress window shown" "no progress window");" \
+    "$(after_install press_to_notepad_s "Notepad with CZ_info" "no Notepad with CZ_info")"
+printf '  window answered no message for up to %.2f s\n' "$(figure "$last_installer" longest_unresponsive_s)"
+echo "  processor seconds per run, installer + wineserver: [${cpu[installer]% }]"
+echo "  memory of the installer's host process (VmHWM): idle before Install $idle_hwm kB, after the run $done_hwm kB"
+echo "  top-level windows of the installer process (phase, handle, class, shown, enabled, title):"
+awk -F'\t' '$1 == "window" { printf "    %-5s %s %-8s %-7s %-8s %s\n", $2, $3, $4, $5, $6, $7 }' "$last_installer"
+awk -F'\t' '$1 == "child" || $1 == "message_box" || $1 == "progress_window" { print "    " $0 }' "$last_installer"
+if [ "$storno_failed" = 1 ]; then
+    echo "FAILED: the Storno run (see above)" >&2
+    exit 1
 fi
-grep -h '^error' "$work"/out/*.txt || true

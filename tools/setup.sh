@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake make mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool imagemagick libgtest-dev file
-          clang libclang-rt-14-dev libstb-dev python3 locales)
+          clang libclang-rt-14-dev libstb-dev python3 locales nsis)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
