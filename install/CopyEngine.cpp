@@ -1,7 +1,10 @@
 // The install run's copy, all or nothing.
 #include "CopyEngine.h"
 
+#include <mutex>
 #include <new>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "FileCopy.h"
@@ -26,6 +29,9 @@ bool SamePath(const CString& a, const CString& b)
                                                               a.GetLength(), b, b.GetLength()) == CSTR_EQUAL;
 }
 
+// Runs of fewer free steps than this are copied one by one: a second thread would not pay.
+const std::size_t kSideBySideFrom = 4;
+
 class Run {
 public:
     Run(const CopyPlan& plan, const CString& gameDir, CopyProgress& progress)
@@ -38,16 +44,21 @@ public:
         if (m_plan.steps.empty()) return m_outcome;
         // Everything that can be checked is checked before the first change.
         if (m_plan.folderInTheWay >= 0) {
-            return Fail(ERROR_ACCESS_DENIED, Destination(m_plan.steps[m_plan.folderInTheWay]));
+            Fail(ERROR_ACCESS_DENIED, Destination(m_plan.steps[static_cast<std::size_t>(m_plan.folderInTheWay)]));
+            return m_outcome;
         }
         for (const CopyStep& step : m_plan.steps) {
             DWORD error = 0;
             m_total += SizeOf(step.source, error);
-            if (error) return Fail(error, step.source);
+            if (error) {
+                Fail(error, step.source);
+                return m_outcome;
+            }
         }
         const UndoRecord record = RecordOf(m_plan);
         if (const DWORD error = WriteUndoRecord(m_undoDir, record)) {
-            return Fail(error, Destination(m_plan.steps.front()));
+            Fail(error, Destination(m_plan.steps.front()));
+            return m_outcome;
         }
         try {
             if (ChangeTheGame()) {
@@ -70,12 +81,21 @@ public:
 private:
     CString Destination(const CopyStep& step) const { return m_gameDir + step.relative; }
 
-    CopyOutcome& Fail(DWORD error, const CString& path)
+    // The first reason to stop is the one reported; a cancel counts as one.
+    void Fail(DWORD error, const CString& path)
     {
+        std::lock_guard<std::mutex> lock(m_failure);
+        if (m_outcome.result != CopyResult::Done) return;
         m_outcome.result = error == ERROR_CANCELLED ? CopyResult::Cancelled : CopyResult::Failed;
         m_outcome.error = error;
         m_outcome.path = path;
-        return m_outcome;
+        m_stopped.store(true);
+    }
+
+    bool Stopped()
+    {
+        if (m_progress.cancel.load()) Fail(ERROR_CANCELLED, CString());
+        return m_stopped.load();
     }
 
     bool ChangeTheGame()
@@ -86,39 +106,62 @@ private:
                 return false;
             }
         }
-        for (std::size_t i = 0; i < m_plan.steps.size(); ++i) {
-            if (m_progress.cancel.load()) {
-                Fail(ERROR_CANCELLED, CString());
-                return false;
+        // Ordered steps one at a time, each after all before it; the free steps between them two at
+        // a time: under Wine most of a small file's copy is waiting for the server, which the other
+        // thread's reading and writing fill.
+        const std::size_t count = m_plan.steps.size();
+        for (std::size_t first = 0; first < count && !Stopped();) {
+            std::size_t end = first;
+            while (end < count && !m_plan.steps[end].ordered) ++end;
+            if (end - first >= kSideBySideFrom) {
+                CopySideBySide(first, end);
+                first = end;
+            } else {
+                CopyStepAt(first++, m_buffer);
             }
-            m_progress.step.store(static_cast<int>(i));
-            if (!CopyStepOf(m_plan.steps[i])) return false;
         }
-        return true;
+        return !Stopped();
     }
 
-    bool CopyStepOf(const CopyStep& step)
+    void CopySideBySide(std::size_t first, std::size_t end)
     {
+        std::atomic<std::size_t> next{first};
+        const auto work = [&](std::vector<char>& buffer) {
+            try {
+                for (std::size_t at; !Stopped() && (at = next++) < end;) CopyStepAt(at, buffer);
+            } catch (const std::bad_alloc&) {
+                Fail(ERROR_NOT_ENOUGH_MEMORY, m_gameDir);
+            }
+        };
+        std::thread helper;
+        try {
+            helper = std::thread(work, std::ref(m_helperBuffer));
+        } catch (const std::system_error&) {
+            // Without a second thread the same steps are copied by this one alone.
+        }
+        work(m_buffer);
+        if (helper.joinable()) helper.join();
+    }
+
+    void CopyStepAt(std::size_t at, std::vector<char>& buffer)
+    {
+        const CopyStep& step = m_plan.steps[at];
+        m_progress.step.store(static_cast<int>(at));
         const CString destination = Destination(step);
         CString source = step.source;
         if (step.replaces) {
             const CString aside = m_undoDir + AsideName(step.undoIndex);
-            if (const DWORD error = MoveFileSafely(destination, aside, m_buffer)) {
-                Fail(error, destination);
-                return false;
-            }
+            if (const DWORD error = MoveFileSafely(destination, aside, buffer)) return Fail(error, destination);
             // A pair that copies a game file onto itself now finds it aside.
             if (SamePath(source, destination)) source = aside;
         }
-        const CopyError error = CopyFileInChunks(source, destination, m_buffer, [this](DWORD bytes) {
-            m_done += bytes;
-            m_progress.permille.store(static_cast<int>(m_total ? m_done * 1000 / m_total : 1000));
-            return !m_progress.cancel.load();
+        const CopyError error = CopyFileInChunks(source, destination, buffer, [this](DWORD bytes) {
+            const unsigned long long done = m_done += bytes;
+            m_progress.permille.store(static_cast<int>(m_total ? done * 1000 / m_total : 1000));
+            return !Stopped();
         });
-        if (error.code == 0) return true;
         // The user must look for the file that failed: a source gone or held, or the destination.
-        Fail(error.code, error.atSource ? source : destination);
-        return false;
+        if (error.code != 0) Fail(error.code, error.atSource ? source : destination);
     }
 
     const CopyPlan& m_plan;
@@ -126,9 +169,12 @@ private:
     const CString m_undoDir;
     CopyProgress& m_progress;
     CopyOutcome m_outcome;
+    std::mutex m_failure;           // guards m_outcome while steps run side by side
+    std::atomic<bool> m_stopped{false};
     std::vector<char> m_buffer;
+    std::vector<char> m_helperBuffer;
     unsigned long long m_total = 0;
-    unsigned long long m_done = 0;
+    std::atomic<unsigned long long> m_done{0};
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The install run's copy plan.
 #include "CopyPlan.h"
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -64,6 +65,9 @@ CopyPlan PlanCopy(const CStringArray& sources, const CStringArray& dests, const 
                   const std::function<PathState(const CString&)>& probe)
 {
     CopyPlan plan;
+    std::map<std::string, int> writes;
+    for (int i = 0; i < dests.GetSize(); ++i) ++writes[FoldedKey(CanonicalDestination(dests[i]))];
+    const std::string gameKey = FoldedKey(gameDir);
     std::set<std::string> written;
     std::set<std::string> folders;  // folders seen, existing or planned
     int undoEntries = 0;
@@ -83,10 +87,12 @@ CopyPlan PlanCopy(const CStringArray& sources, const CStringArray& dests, const 
             if (!missing) missing = probe(gameDir + folder) == PathState::Missing;
             if (missing) plan.newFolders.push_back(folder);
         }
-        const bool first = written.insert(FoldedKey(relative)).second;
+        const std::string key = FoldedKey(relative);
+        const bool first = written.insert(key).second;
         const bool replaces = first && state == PathState::File;
-        plan.steps.push_back(CopyStep{ResolveSource(sources[i], gameDir), relative, first, replaces,
-                                      first ? undoEntries++ : -1});
+        const CString source = ResolveSource(sources[i], gameDir);
+        const bool ordered = FoldedKey(source).compare(0, gameKey.size(), gameKey) == 0 || writes[key] > 1;
+        plan.steps.push_back(CopyStep{source, relative, first, replaces, first ? undoEntries++ : -1, ordered});
     }
     return plan;
 }

@@ -26,6 +26,10 @@ struct CopyStep {
     bool firstWrite;     // the first step of the run that writes this destination
     bool replaces;       // firstWrite, and a file stands there now: it is moved aside first
     int undoIndex;       // its entry in the undo record; -1 for later writes of the same destination
+    // It must wait for every step before it, and the steps after it for it: it reads from the game
+    // folder (which earlier steps may have changed), or its destination is written more than once.
+    // The other steps touch nothing another step touches and may run side by side.
+    bool ordered;
 };
 
 struct CopyPlan {
@@ -36,7 +40,8 @@ struct CopyPlan {
 };
 
 // Pairs in list order; a "<GAMEDIR>" pair whose destination exists already is left out, so a
-// backup is made once and never overwritten. probe tells what stands at a full path before the
+// backup is made once and never overwritten. A source is in the game folder when its path starts
+// with gameDir, letter case aside. probe tells what stands at a full path before the
 // run. Destinations are compared ignoring ASCII letter case, as the file system would.
 CopyPlan PlanCopy(const CStringArray& sources, const CStringArray& dests, const CString& gameDir,
                   const std::function<PathState(const CString&)>& probe);

@@ -33,8 +33,11 @@ CopyError CopyFileInChunks(const CString& from, const CString& to, std::vector<c
 {
     CHandle source(::CreateFileA(from, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!source.IsValid() || !::GetFileInformationByHandle(source.Get(), &info)) {
+    // Time and marks through the two cheap queries: under Wine the one that answers both costs
+    // about 0.6 ms a file, more than copying a small file.
+    FILETIME lastWrite{};
+    const DWORD marks = ::GetFileAttributesA(from);
+    if (!source.IsValid() || !::GetFileTime(source.Get(), nullptr, nullptr, &lastWrite)) {
         return {LastErrorOr(ERROR_OPEN_FAILED), true};
     }
     CHandle target = CreateTarget(to);
@@ -51,9 +54,9 @@ CopyError CopyFileInChunks(const CString& from, const CString& to, std::vector<c
         if (put != got) return {ERROR_DISK_FULL, false};
         if (!onChunk(got)) return {ERROR_CANCELLED, false};
     }
-    ::SetFileTime(target.Get(), nullptr, nullptr, &info.ftLastWriteTime);
+    ::SetFileTime(target.Get(), nullptr, nullptr, &lastWrite);
     target.Close();
-    if (info.dwFileAttributes & kKeptMarks) ::SetFileAttributesA(to, info.dwFileAttributes & kKeptMarks);
+    if (marks != INVALID_FILE_ATTRIBUTES && (marks & kKeptMarks)) ::SetFileAttributesA(to, marks & kKeptMarks);
     return {};
 }
 

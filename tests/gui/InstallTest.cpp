@@ -448,19 +448,29 @@ TEST_F(Install, GameOnAReadOnlyLocationLosesNothing)
 namespace {
 
 // A translation large enough that its copy takes a few seconds under Wine, over a game with
-// originals to replace.
+// originals to replace. Its files are staged once for all the tests and listed by full path.
 class LargeInstall : public Install {
 protected:
+    static void SetUpTestSuite()
+    {
+        s_package = new TempFolder();
+        const std::string block(kFileBytes, 'c');
+        for (int i = 0; i < kFiles; ++i) s_package->Write(Name(i), block);
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_package;
+        s_package = nullptr;
+    }
+    static std::string Name(int i) { return "data\\" + std::to_string(i % 20) + "\\f" + std::to_string(i) + ".dat"; }
+
     void SetUp() override
     {
         Install::SetUp();
         std::string list;
-        const std::string block(kFileBytes, 'c');
         for (int i = 0; i < kFiles; ++i) {
-            const std::string name = "data\\" + std::to_string(i % 20) + "\\f" + std::to_string(i) + ".dat";
-            m_dir.Write(name, block);
-            list += "<INSTDIR>" + name + "|" + name + "\r\n";
-            if (i % 50 == 0) m_games.Write("Game\\" + name, "original " + std::to_string(i));
+            list += (*s_package / Name(i)) + "|" + Name(i) + "\r\n";
+            if (i % 100 == 0) m_games.Write("Game\\" + Name(i), "original " + std::to_string(i));
         }
         m_dir.Write("files.cfg", list);
         SetRegistryPath(m_gameDir);
@@ -472,10 +482,13 @@ protected:
         return static_cast<int>(::SendMessageW(::GetDlgItem(progress, IDC_COPY_BAR), PBM_GETPOS, 0, 0));
     }
 
-    static const int kFiles = 2400;
-    static const int kFileBytes = 160 << 10;
+    static const int kFiles = 5000;
+    static const int kFileBytes = 64 << 10;
+    static TempFolder* s_package;
     std::map<std::string, std::string> m_before;
 };
+
+TempFolder* LargeInstall::s_package = nullptr;
 
 }  // namespace
 
@@ -514,7 +527,7 @@ TEST_F(LargeInstall, ProgressWindowFollowsTheCopyWhileTheInstallerKeepsAnswering
     const std::map<std::string, std::string> after = GameTree();
     EXPECT_EQ(after.count("VELANInst.undo"), 0u);
     EXPECT_EQ(after.at("data\\0\\f0.dat"), std::string(kFileBytes, 'c'));
-    EXPECT_EQ(after.at("data\\19\\f2399.dat"), std::string(kFileBytes, 'c'));
+    EXPECT_EQ(after.at("data\\19\\f4999.dat"), std::string(kFileBytes, 'c'));
 }
 
 TEST_F(LargeInstall, StornoPutsTheGameBackAndASecondTryCompletes)

@@ -37,6 +37,7 @@ std::string Steps(const CopyPlan& plan)
         if (!step.firstWrite) shown += " again";
         if (step.replaces) shown += " replaces";
         if (step.undoIndex >= 0) shown += " #" + std::to_string(step.undoIndex);
+        if (step.ordered) shown += " ordered";
         shown += "; ";
     }
     return shown;
@@ -87,13 +88,15 @@ TEST(CopyPlan, DestinationsAsTheFileSystemReadsThem)
 
 TEST(CopyPlan, PairsInOrderWithWhatEachReplaces)
 {
-    const CopyPlan plan = Plan({"<GAMEDIR>a.tlk", "<GAMEDIR>b.tlk", "D:\\CZ\\a.tlk", "<gamedir>c.tlk", "D:\\CZ\\n.dat"},
-                               {"a_orig.tlk", "b_orig.tlk", "a.tlk", "c_orig.tlk", "new\\n.dat"},
+    const CopyPlan plan = Plan({"<GAMEDIR>a.tlk", "<GAMEDIR>b.tlk", "D:\\CZ\\a.tlk", "<gamedir>c.tlk", "D:\\CZ\\n.dat",
+                                "c:\\g\\extra\\x.dat"},
+                               {"a_orig.tlk", "b_orig.tlk", "a.tlk", "c_orig.tlk", "new\\n.dat", "x.dat"},
                                {{"C:\\G\\a.tlk", PathState::File}, {"C:\\G\\b_orig.tlk", PathState::File}});
-    // The backup of b exists already and is left out; the lower-case marker is a marker too.
+    // The backup of b exists already and is left out; the lower-case marker is a marker too. What
+    // reads from the game folder waits for everything before it.
     EXPECT_EQ(Steps(plan),
-              "C:\\G\\a.tlk>a_orig.tlk #0; D:\\CZ\\a.tlk>a.tlk replaces #1; C:\\G\\c.tlk>c_orig.tlk #2; "
-              "D:\\CZ\\n.dat>new\\n.dat #3; ");
+              "C:\\G\\a.tlk>a_orig.tlk #0 ordered; D:\\CZ\\a.tlk>a.tlk replaces #1; "
+              "C:\\G\\c.tlk>c_orig.tlk #2 ordered; D:\\CZ\\n.dat>new\\n.dat #3; c:\\g\\extra\\x.dat>x.dat #4 ordered; ");
     EXPECT_EQ(Joined(plan.newFolders), "new; ");
     EXPECT_EQ(plan.folderInTheWay, -1);
 }
@@ -103,7 +106,8 @@ TEST(CopyPlan, ADestinationWrittenTwiceKeepsOnlyTheFirstOriginal)
     const CopyPlan plan = Plan({"D:\\1", "D:\\2", "D:\\3"}, {"Data\\x.dat", "data/X.DAT", "data\\y.dat"},
                                {{"C:\\G\\Data", PathState::Folder}, {"C:\\G\\Data\\x.dat", PathState::File},
                                 {"C:\\G\\data\\X.DAT", PathState::File}});
-    EXPECT_EQ(Steps(plan), "D:\\1>Data\\x.dat replaces #0; D:\\2>data\\X.DAT again; D:\\3>data\\y.dat #1; ");
+    EXPECT_EQ(Steps(plan),
+              "D:\\1>Data\\x.dat replaces #0 ordered; D:\\2>data\\X.DAT again ordered; D:\\3>data\\y.dat #1; ");
     EXPECT_TRUE(plan.newFolders.empty());
 }
 

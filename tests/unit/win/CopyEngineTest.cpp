@@ -82,10 +82,17 @@ TEST_F(CopyEngine, CopiesEveryPairInOrder)
 
 TEST_F(CopyEngine, AnErrorAtAnyPairPutsEverythingBack)
 {
+    // Ten pairs more, copied side by side, one replacing a game file.
+    for (int i = 0; i < 10; ++i) {
+        m_pkg.Write("free\\" + std::to_string(i), "free " + std::to_string(i));
+        Pair(m_pkg / ("free\\" + std::to_string(i)), "side\\" + std::to_string(i) + ".dat");
+    }
+    m_game.Write("side\\5.dat", "game's side 5");
     const std::map<std::string, std::string> before = Game();
     // The game holds one file open without sharing: the run meets it at the first pair (reading
-    // it for the backup), or at the last, where a file of the game's own is added.
-    for (const char* held : {"strings.dat", "docs\\ro.txt"}) {
+    // it for the backup), among the pairs copied side by side, or where a file of the game's own
+    // is added.
+    for (const char* held : {"strings.dat", "side\\5.dat", "docs\\ro.txt"}) {
         if (std::string(held) == "docs\\ro.txt") m_game.Write(held, "game's own");
         const std::map<std::string, std::string> start = Game();
         HANDLE file = ::CreateFileA((m_game / held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
