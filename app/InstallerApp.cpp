@@ -10,17 +10,14 @@ CInstallerApp theApp;
 
 BOOL CInstallerApp::InitInstance()
 {
-    // The toolkit's counterparts of OLE support and 3-D control drawing: OLE for the picture
-    // loader, and the common controls.
+    // OLE for the picture loader; the common controls for the copy's progress bar.
     const bool ole = SUCCEEDED(::OleInitialize(nullptr));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
     ::InitCommonControlsEx(&controls);
 
     {
         CInstallerDlg dlg;
-        m_pMainWnd = &dlg;
         dlg.DoModal();
-        m_pMainWnd = nullptr;
     }  // the dialog object goes first: the music stops with it
     if (ole) ::OleUninitialize();
     return FALSE;

@@ -1,9 +1,11 @@
-// CInstallerDlg: Close, information document, web link, About box and the minimised icon.
+// CInstallerDlg: Close, Browse, information document, web link, About box and the minimised icon.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <string>
 
+#include "../install/FolderBrowser.h"
+#include "../install/GamePathText.h"
 #include "../res/Resource.h"
 #include "../ui/Layout.h"
 #include "AboutDlg.h"
@@ -14,6 +16,15 @@ void CInstallerDlg::OnClose()
 {
     KillTimer(kHoverTimerId);
     EndDialog(IDCANCEL);
+}
+
+void CInstallerDlg::OnBrowse()
+{
+    UpdateData(TRUE);
+    CString chosen;
+    if (!ChooseFolder(BrowseStart{kBrowseTitle, g_strGamePath}, chosen)) return;
+    g_strGamePath = WithTrailingBackslash(chosen);
+    UpdateData(FALSE);
 }
 
 void CInstallerDlg::OnInfo()

@@ -86,51 +86,6 @@ void CInstallerDlg::PlaceWindow()
     CentreWindow(m_hWnd, nullptr);
 }
 
-void CInstallerDlg::RecoverAtStartUp()
-{
-    CString gameDir = g_strGamePath;
-    gameDir.Trim();
-    if (!gameDir.IsEmpty()) RecoverUnfinishedInstall(WithTrailingBackslash(gameDir));
-}
-
-void CInstallerDlg::LoadStartSkins()
-{
-    m_btnInstall.LoadSkinSet(kInstallSkins.start);
-    m_btnBrowse.LoadSkinSet(kBrowseSkins.start);
-    m_btnClose.LoadSkinSet(kCloseSkins.start);
-    m_btnWeb.LoadSkinSet(kWebSkins.start);
-    m_btnInfo.LoadSkinSet(kInfoSkins.start);
-}
-
-void CInstallerDlg::LoadBackgroundPicture()
-{
-    const CString path = m_strInstallerDir + "backgrnd.jpg";
-    if (FileExists(path)) m_picture.LoadPicture(path);
-}
-
-void CInstallerDlg::StartMusic()
-{
-    const CString path = m_strInstallerDir + "backgrnd.snd";
-    if (FileExists(path)) m_music.Play(path);
-}
-
-void CInstallerDlg::SetUpFont()
-{
-    LOGFONTW font = BoldFontDescription();
-    if (m_font.CreateFontIndirect(font)) {
-        for (int id : {IDC_PATH, IDC_VERSION, IDC_STATUS}) {
-            ::SendMessageW(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetHandle()), TRUE);
-        }
-    }
-    ShrinkPathBox(GetDlgItem(IDC_PATH), m_hWnd);
-}
-
-INT_PTR CInstallerDlg::OnTimer(WPARAM, LPARAM)
-{
-    UpdateHover();
-    return FALSE;  // the tick goes on to default processing
-}
-
 INT_PTR CInstallerDlg::OnCtlColor(WPARAM hdc, LPARAM control)
 {
     // The defaults first, so that every other control keeps them.

@@ -84,7 +84,7 @@ private:
     void SwitchToPlay();
     void ShowAboutBox();
 
-    // Members in the design's order: constructed in this order, destroyed in reverse.
+    // The window has closed before any of these is destroyed; the music stops with m_music.
     CBitmapButton m_btnInstall;
     CBitmapButton m_btnBrowse;
     CBitmapButton m_btnClose;
@@ -104,5 +104,5 @@ private:
     BOOL m_bInstalled = FALSE;
     CPictureBitmap m_picture;
     CMusicPlayer m_music;
-    CControlBrushes m_brushes;  // after the design's members: released after the music stops
+    CControlBrushes m_brushes;  // the colours of the path box, status and version panels
 };

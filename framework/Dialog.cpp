@@ -50,7 +50,7 @@ void CDialog::DestroyWindow()
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate)
 {
-    CDataExchange exchange(this, saveAndValidate != FALSE);
+    CDataExchange exchange(saveAndValidate != FALSE);
     DoDataExchange(&exchange);
     return TRUE;
 }

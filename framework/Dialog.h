@@ -10,11 +10,10 @@
 
 class CDialog;
 
-// Direction and target of one data exchange.
+// Direction of one data exchange.
 class CDataExchange {
 public:
-    CDataExchange(CDialog* dialog, bool saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
-    CDialog* m_pDlgWnd;
+    explicit CDataExchange(bool saveAndValidate) : m_bSaveAndValidate(saveAndValidate) {}
     bool m_bSaveAndValidate;  // true: controls -> members; false: members -> controls
 };
 

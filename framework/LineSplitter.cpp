@@ -36,7 +36,6 @@ std::size_t CLineSplitter::Feed(const char* data, std::size_t length)
         pos = end + 1;
     }
     if (!mark) return length;
-    m_endMark = true;
     Finish();
     return usable + 1;
 }

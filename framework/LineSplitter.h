@@ -24,7 +24,6 @@ public:
 
     // True once 0x1A was seen or Finish was called, and every line has been taken.
     bool AtEnd() const;
-    bool SawEndMark() const { return m_endMark; }
 
 private:
     void Complete();
@@ -32,5 +31,4 @@ private:
     std::string m_pending;           // bytes of the unfinished line
     std::deque<std::string> m_ready; // complete lines, oldest first
     bool m_finished = false;
-    bool m_endMark = false;
 };

@@ -2,10 +2,7 @@
 #include "String.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
-#include <vector>
 
 namespace {
 
@@ -41,18 +38,6 @@ CString CString::Mid(int first) const
     return CString(m_data.substr(Clamp(first, m_data.size())));
 }
 
-CString CString::Mid(int first, int count) const
-{
-    const std::size_t start = Clamp(first, m_data.size());
-    return CString(m_data.substr(start, Clamp(count, m_data.size() - start)));
-}
-
-CString CString::Right(int count) const
-{
-    const std::size_t n = Clamp(count, m_data.size());
-    return CString(m_data.substr(m_data.size() - n));
-}
-
 int CString::Find(char ch, int start) const
 {
     if (start < 0) start = 0;
@@ -86,25 +71,6 @@ CString& CString::Trim()
 {
     TrimRight();
     return TrimLeft();
-}
-
-void CString::Format(const char* pattern, ...)
-{
-    va_list args;
-    va_start(args, pattern);
-    va_list measure;
-    va_copy(measure, args);
-    const int needed = std::vsnprintf(nullptr, 0, pattern, measure);
-    va_end(measure);
-    if (needed < 0) {
-        va_end(args);
-        m_data.clear();
-        return;
-    }
-    std::vector<char> buffer(static_cast<std::size_t>(needed) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), pattern, args);
-    va_end(args);
-    m_data.assign(buffer.data(), static_cast<std::size_t>(needed));
 }
 
 CString& CString::operator+=(const CString& other)

@@ -5,12 +5,6 @@
 #include <string>
 #include <utility>
 
-#if defined(__GNUC__)
-#define VELAN_PRINTF_LIKE(fmt, args) __attribute__((format(printf, fmt, args)))
-#else
-#define VELAN_PRINTF_LIKE(fmt, args)
-#endif
-
 class CString {
 public:
     CString() = default;
@@ -38,8 +32,6 @@ public:
 
     CString Left(int count) const;
     CString Mid(int first) const;
-    CString Mid(int first, int count) const;
-    CString Right(int count) const;
 
     // Index of the first/last occurrence of ch, or -1.
     int Find(char ch, int start = 0) const;
@@ -50,13 +42,9 @@ public:
     CString& TrimRight();
     CString& Trim();
 
-    // Replaces the content with the pattern filled in from the arguments.
-    void Format(const char* pattern, ...) VELAN_PRINTF_LIKE(2, 3);
-
     CString& operator+=(const CString& other);
     CString& operator+=(const char* text);
     void AppendChar(char ch) { m_data.push_back(ch); }
-    void Append(const char* data, std::size_t length) { m_data.append(data, length); }
     // Replaces the content, keeping the storage already held (for strings refilled in a loop).
     void Assign(const char* data, std::size_t length) { m_data.assign(data, length); }
 

@@ -18,7 +18,6 @@ public:
     }
     const CString& GetAt(int index) const { return m_items.at(static_cast<std::size_t>(index)); }
     const CString& operator[](int index) const { return GetAt(index); }
-    void RemoveAll() { m_items.clear(); }
 
 private:
     std::vector<CString> m_items;

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-class CWnd;
-
 class CWinApp {
 public:
     virtual ~CWinApp() = default;
@@ -13,7 +11,6 @@ public:
     int Run(HINSTANCE instance);
 
     HINSTANCE m_hInstance = nullptr;
-    CWnd* m_pMainWnd = nullptr;
 
 protected:
     virtual BOOL InitInstance() = 0;

@@ -19,10 +19,8 @@ public:
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
 
     void SetWindowText(const std::wstring& text) { ::SetWindowTextW(m_hWnd, text.c_str()); }
-    std::wstring GetWindowText() const { return WindowText(m_hWnd); }
     static std::wstring WindowText(HWND hwnd);
 
-    BOOL ShowWindow(int show) { return ::ShowWindow(m_hWnd, show); }
     BOOL EnableWindow(BOOL enable) { return ::EnableWindow(m_hWnd, enable); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }

@@ -1,52 +1,50 @@
-// CInstallerDlg: choosing the game folder with the system folder browser.
-#include <windows.h>
+// The system folder browser.
+#include "FolderBrowser.h"
+
 #include <shlobj.h>
 
-#include "../app/InstallerDlg.h"
-#include "../app/Texts.h"
 #include "../framework/WideText.h"
-#include "FolderBrowser.h"
-#include "GamePathText.h"
 
 namespace {
 // The browser's instruction text above its tree.
 const int kBrowserTitleId = 14146;
 }  // namespace
 
-int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM, LPARAM)
+int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM, LPARAM data)
 {
-    if (message != BFFM_INITIALIZED) return 0;
+    if (message != BFFM_INITIALIZED || data == 0) return 0;
+    const BrowseStart& start = *reinterpret_cast<const BrowseStart*>(data);
     // The title went in as 1250 bytes through the A request; shown as Unicode it reads right
     // under any code page.
-    ::SetDlgItemTextW(browser, kBrowserTitleId, WidenFixed(kBrowseTitle).c_str());
-    if (!g_strGamePath.IsEmpty()) {
-        ::SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(g_strGamePath.GetString()));
+    ::SetDlgItemTextW(browser, kBrowserTitleId, WidenFixed(start.title).c_str());
+    if (!start.folder.IsEmpty()) {
+        ::SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(start.folder.GetString()));
     }
     return 0;
 }
 
-void CInstallerDlg::OnBrowse()
+bool ChooseFolder(const BrowseStart& start, CString& chosen)
 {
-    UpdateData(TRUE);
     IMalloc* allocator = nullptr;
-    if (FAILED(::SHGetMalloc(&allocator))) return;
+    if (FAILED(::SHGetMalloc(&allocator))) return false;
     BROWSEINFOA request{};
     request.hwndOwner = nullptr;
     request.pidlRoot = nullptr;
     request.pszDisplayName = nullptr;
-    request.lpszTitle = kBrowseTitle;
+    request.lpszTitle = start.title;
     request.ulFlags = BIF_RETURNONLYFSDIRS;
     request.lpfn = BrowseCallback;
-    request.lParam = 0;
+    request.lParam = reinterpret_cast<LPARAM>(&start);
     request.iImage = 0;
-    LPITEMIDLIST item = ::SHBrowseForFolderA(&request);
-    if (item) {
+    bool found = false;
+    if (LPITEMIDLIST item = ::SHBrowseForFolderA(&request)) {
         char path[MAX_PATH] = {};
         if (::SHGetPathFromIDListA(item, path)) {
-            g_strGamePath = WithTrailingBackslash(CString(path));
-            UpdateData(FALSE);
+            chosen = CString(path);
+            found = true;
         }
         allocator->Free(item);
     }
     allocator->Release();
+    return found;
 }

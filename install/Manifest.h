@@ -11,7 +11,9 @@
 const char kInstallerDirMarker[] = "<INSTDIR>";
 // Marker of a file inside the game directory.
 const char kGameDirMarker[] = "<GAMEDIR>";
-const int kMarkerLength = 9;
+// Both markers are as long; the marker a source starts with is this many bytes.
+const int kMarkerLength = sizeof kInstallerDirMarker - 1;
+static_assert(sizeof kInstallerDirMarker == sizeof kGameDirMarker, "markers of one length");
 
 // Splits a line at its first "|". False for lines that do not count (empty, or no "|").
 // The destination loses one leading backslash; nothing is trimmed.

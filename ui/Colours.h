@@ -1,6 +1,8 @@
 // Colours of the three text controls, laid out 0x00BBGGRR.
 #pragma once
 
+#include "../res/Resource.h"
+
 struct ControlColours {
     unsigned textBackground;
     unsigned text;
@@ -11,4 +13,4 @@ struct ControlColours {
 bool ColoursForControl(int id, ControlColours& colours);
 
 // The three controls that have colours of their own, in the order of their brushes.
-const int kColouredControls[3] = {1001, 1005, 1007};
+const int kColouredControls[3] = {IDC_PATH, IDC_STATUS, IDC_VERSION};

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/InstallerDlg.h"
 #include "install/FolderBrowser.h"
 
 namespace {
@@ -51,8 +50,8 @@ private:
 TEST(BrowseCallback, PreselectsTheUntrimmedPath)
 {
     StandIn browser;
-    g_strGamePath = " D:\\Hry\\VELAN\\ ";
-    EXPECT_EQ(BrowseCallback(browser.Get(), BFFM_INITIALIZED, 0, 0), 0);
+    const BrowseStart start{"Vyberte", " D:\\Hry\\VELAN\\ "};
+    EXPECT_EQ(BrowseCallback(browser.Get(), BFFM_INITIALIZED, 0, reinterpret_cast<LPARAM>(&start)), 0);
     ASSERT_EQ(g_requests.size(), 1u);
     EXPECT_EQ(g_requests[0].isPath, static_cast<WPARAM>(TRUE));
     EXPECT_EQ(g_requests[0].path, " D:\\Hry\\VELAN\\ ");
@@ -61,10 +60,9 @@ TEST(BrowseCallback, PreselectsTheUntrimmedPath)
 TEST(BrowseCallback, EmptyPathAndOtherNotificationsAskNothing)
 {
     StandIn browser;
-    g_strGamePath.Empty();
-    EXPECT_EQ(BrowseCallback(browser.Get(), BFFM_INITIALIZED, 0, 0), 0);
-    g_strGamePath = "C:\\";
-    EXPECT_EQ(BrowseCallback(browser.Get(), BFFM_SELCHANGED, 0, 0), 0);
+    const BrowseStart empty{"Vyberte", CString()};
+    EXPECT_EQ(BrowseCallback(browser.Get(), BFFM_INITIALIZED, 0, reinterpret_cast<LPARAM>(&empty)), 0);
+    const BrowseStart root{"Vyberte", "C:\\"};
+    EXPECT_EQ(BrowseCallback(browser.Get(), BFFM_SELCHANGED, 0, reinterpret_cast<LPARAM>(&root)), 0);
     EXPECT_TRUE(g_requests.empty());
-    g_strGamePath.Empty();
 }

@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "../app/InstallerDlg.h"
-#include "../app/Texts.h"
 #include "../framework/FileFind.h"
 #include "../framework/Handle.h"
 #include "../framework/MessagePump.h"
@@ -15,11 +13,13 @@
 #include "../ui/CopyProgressDlg.h"
 #include "../ui/Layout.h"
 #include "../ui/StatusText.h"
-#include "CopyEngine.h"
-#include "FileCopy.h"
-#include "GamePathText.h"
-#include "InstallPlan.h"
-#include "UndoFolder.h"
+#include "../install/CopyEngine.h"
+#include "../install/FileCopy.h"
+#include "../install/GamePathText.h"
+#include "../install/InstallPlan.h"
+#include "../install/UndoFolder.h"
+#include "InstallerDlg.h"
+#include "Texts.h"
 
 namespace {
 // How often the progress window shows where the copy is.
