@@ -1,7 +1,7 @@
-// stb_vorbis over a FILE section; more than two channels are mixed down to stereo.
+// stb_vorbis over the section's bytes in memory; more than two channels are mixed down to stereo.
 #include "VorbisDecoder.h"
 
-#include <cstdio>
+#include <climits>
 
 // Declarations only: StbVorbis.c holds the implementation.
 #define STB_VORBIS_HEADER_ONLY
@@ -10,38 +10,49 @@
 #include "fsound.h"
 
 namespace soundlib {
+namespace {
 
-int VorbisDecoder::Open(const char* name, std::uint64_t offset, std::uint64_t length, std::unique_ptr<Decoder>& decoder)
+struct CloseVorbis {
+    void operator()(stb_vorbis* vorbis) const { stb_vorbis_close(vorbis); }
+};
+
+int OpenErrorCode(int error)
 {
-    std::FILE* file = std::fopen(name, "rb");
-    if (!file) return FSOUND_ERR_FILE_NOTFOUND;
-    if (std::fseek(file, static_cast<long>(offset), SEEK_SET) != 0) {
-        std::fclose(file);
-        return FSOUND_ERR_FILE_BAD;
+    switch (error) {
+    case VORBIS_outofmem: return FSOUND_ERR_MEMORY;
+    case VORBIS_unexpected_eof: return FSOUND_ERR_FILE_BAD;
+    default: return FSOUND_ERR_FILE_FORMAT;
     }
-    if (length == 0) {
-        std::fseek(file, 0, SEEK_END);
-        const long end = std::ftell(file);
-        std::fseek(file, static_cast<long>(offset), SEEK_SET);
-        length = end > static_cast<long>(offset) ? static_cast<std::uint64_t>(end) - offset : 0;
-    }
+}
+
+}  // namespace
+
+int VorbisDecoder::Open(std::unique_ptr<ByteSource> file, std::unique_ptr<Decoder>& decoder)
+{
+    // stb_vorbis reads either a whole FILE, past any section, or memory it is given: so the
+    // compressed section is read into memory, and only the source's bounds are ever read.
+    const std::uint64_t size = file->Size();
+    if (size > static_cast<std::uint64_t>(INT_MAX)) return FSOUND_ERR_MEMORY;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (!ReadExactly(*file, 0, bytes.data(), bytes.size())) return FSOUND_ERR_FILE_BAD;
     int error = 0;
-    // stb_vorbis owns the FILE from here on and closes it on every path.
-    stb_vorbis* vorbis = stb_vorbis_open_file_section(file, 1, &error, nullptr, static_cast<unsigned>(length));
-    if (!vorbis) {
-        return error == VORBIS_outofmem ? FSOUND_ERR_MEMORY
-               : error == VORBIS_unexpected_eof || error == VORBIS_file_open_failure ? FSOUND_ERR_FILE_BAD
-                                                                                        : FSOUND_ERR_FILE_FORMAT;
+    std::unique_ptr<stb_vorbis, CloseVorbis> vorbis(
+        stb_vorbis_open_memory(bytes.data(), static_cast<int>(bytes.size()), &error, nullptr));
+    if (!vorbis) return OpenErrorCode(error);
+    const stb_vorbis_info info = stb_vorbis_get_info(vorbis.get());
+    if (info.sample_rate < kMinSampleRate || info.sample_rate > kMaxSampleRate || info.channels < 1) {
+        return FSOUND_ERR_FILE_FORMAT;
     }
-    const stb_vorbis_info info = stb_vorbis_get_info(vorbis);
-    PcmFormat format{info.sample_rate, info.channels >= 2 ? 2u : 1u};
-    const std::uint64_t samples = stb_vorbis_stream_length_in_samples(vorbis);
-    decoder.reset(new VorbisDecoder(vorbis, format, samples * format.BlockAlign()));
+    const PcmFormat format{info.sample_rate, info.channels >= 2 ? 2u : 1u};
+    const std::uint64_t samples = stb_vorbis_stream_length_in_samples(vorbis.get());
+    decoder.reset(new VorbisDecoder(std::move(bytes), vorbis.get(), format, samples * format.BlockAlign()));
+    vorbis.release();
     return FSOUND_ERR_NONE;
 }
 
-VorbisDecoder::VorbisDecoder(stb_vorbis* vorbis, PcmFormat format, std::uint64_t length)
-    : m_vorbis(vorbis), m_format(format), m_length(length)
+VorbisDecoder::VorbisDecoder(std::vector<std::uint8_t> bytes, stb_vorbis* vorbis, PcmFormat format,
+                             std::uint64_t length)
+    : m_bytes(std::move(bytes)), m_vorbis(vorbis), m_format(format), m_length(length)
 {
 }
 
@@ -53,7 +64,8 @@ VorbisDecoder::~VorbisDecoder()
 std::size_t VorbisDecoder::Read(std::uint8_t* buffer, std::size_t capacity)
 {
     const int channels = static_cast<int>(m_format.channels);
-    const int shorts = static_cast<int>(capacity / 2) / channels * channels;
+    const std::size_t limit = static_cast<std::size_t>(INT_MAX);
+    const int shorts = static_cast<int>((capacity / 2 < limit ? capacity / 2 : limit) / channels * channels);
     const int frames =
         stb_vorbis_get_samples_short_interleaved(m_vorbis, channels, reinterpret_cast<short*>(buffer), shorts);
     return static_cast<std::size_t>(frames) * m_format.BlockAlign();
