@@ -28,6 +28,8 @@ TEST_F(Faults, PlayWithoutMemoryKeepsNoChannel)
             }
         }
         EXPECT_EQ(channel, 0) << name;
+        EXPECT_LT(FSOUND_Stream_GetPosition(stream), static_cast<unsigned>(FSOUND_Stream_GetLength(stream)))
+            << name << " did not start over";
         EXPECT_TRUE(PlayToEnd(stream).reachedEnd) << name;
         EXPECT_TRUE(FSOUND_Stream_Close(stream));
     }
