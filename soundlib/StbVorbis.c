@@ -21,4 +21,15 @@
 #define malloc(size) soundlib_stb_malloc(size)
 #define free(block) soundlib_stb_free(block)
 
+/* stb converts floor() of a power to int while counting a codebook's lookup values, and a hostile
+   dimension makes the power exceed int: clamped, the count comes out right instead of undefined.
+   floor() serves nothing else in stb. */
+static double soundlib_int_floor(double x)
+{
+    const double whole = floor(x);
+    if (!(whole <= INT_MAX)) return INT_MAX;
+    return whole < INT_MIN ? INT_MIN : whole;
+}
+#define floor(x) soundlib_int_floor(x)
+
 #include <stb_vorbis.h>
