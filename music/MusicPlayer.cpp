@@ -64,7 +64,18 @@ void CMusicPlayer::PlayToEnd()
     const unsigned length = static_cast<unsigned>(FSOUND_Stream_GetLength(m_pStream));
     int channel = -1;
     for (;;) {
-        if (channel < 0) channel = FSOUND_Stream_Play(FSOUND_FREE, m_pStream);
+        if (channel < 0) {
+            channel = FSOUND_Stream_Play(FSOUND_FREE, m_pStream);
+            // Only a busy channel table frees up by itself; a device that refused this sound (or
+            // failed) would only be asked again and again while the window stays open.
+            if (channel < 0) {
+                const int error = FSOUND_GetError();
+                if (error != FSOUND_ERR_CHANNEL_ALLOC) {
+                    m_strError = ErrorText(error);
+                    break;
+                }
+            }
+        }
         const unsigned position = FSOUND_Stream_GetPosition(m_pStream);
         if (position >= length) break;
         if (m_bStop) break;

@@ -7,35 +7,42 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <type_traits>
 #include <vector>
+
+#include "PcmCodec.h"
 
 namespace soundlib {
 
-class AcmStream {
+class AcmStream : public PcmCodec {
 public:
-    // Opens a conversion that takes up to `sourceBytes` at a time, or leaves IsOpen() false.
-    AcmStream(const WAVEFORMATEX& from, const WAVEFORMATEX& to, std::size_t sourceBytes, std::size_t outputBytes);
-    ~AcmStream();
+    // Opens a conversion that takes up to `sourceBytes` at a time; null when the system cannot convert.
+    static std::unique_ptr<AcmStream> Open(const WAVEFORMATEX& from, const WAVEFORMATEX& to, std::size_t sourceBytes,
+                                           std::size_t outputBytes);
+    ~AcmStream() override;
     AcmStream(const AcmStream&) = delete;
     AcmStream& operator=(const AcmStream&) = delete;
 
-    bool IsOpen() const { return m_prepared; }
+    std::uint8_t* FreeSource() override { return m_source.data() + m_sourceBytes; }
+    std::size_t FreeSourceBytes() const override { return m_source.size() - m_sourceBytes; }
+    void SourceAdded(std::size_t bytes) override { m_sourceBytes += bytes; }
+    bool Convert(bool last) override;
 
-    // Room for the next input, after what the codec left unconsumed.
-    std::uint8_t* FreeSource() { return m_source.data() + m_sourceBytes; }
-    std::size_t FreeSourceBytes() const { return m_source.size() - m_sourceBytes; }
-    void SourceAdded(std::size_t bytes) { m_sourceBytes += bytes; }
-    std::size_t PendingSourceBytes() const { return m_sourceBytes; }
-
-    // Converts the pending input; `last` also drains what the codec holds back. False on a codec failure.
-    bool Convert(bool last);
-
-    const std::uint8_t* Output() const { return m_output.data(); }
-    std::size_t OutputBytes() const { return m_header.cbDstLengthUsed; }
-    std::size_t ConsumedBytes() const { return m_consumed; }
+    const std::uint8_t* Output() const override { return m_output.data(); }
+    std::size_t OutputBytes() const override { return m_header.cbDstLengthUsed; }
+    std::size_t ConsumedBytes() const override { return m_consumed; }
 
 private:
-    HACMSTREAM m_stream = nullptr;
+    struct CloseStream {
+        void operator()(HACMSTREAM stream) const { ::acmStreamClose(stream, 0); }
+    };
+    // Owned from the moment it is opened, so an exception while the buffers are made still closes it.
+    using StreamOwner = std::unique_ptr<std::remove_pointer<HACMSTREAM>::type, CloseStream>;
+
+    AcmStream(StreamOwner stream, std::size_t sourceBytes, std::size_t outputBytes);
+
+    StreamOwner m_stream;
     ACMSTREAMHEADER m_header{};
     std::vector<std::uint8_t> m_source;
     std::vector<std::uint8_t> m_output;

@@ -21,4 +21,22 @@ private:
     std::vector<const void*> m_owners;
 };
 
+// A channel just taken, given back when the work it was taken for fails, by any way out.
+class ChannelClaim {
+public:
+    ChannelClaim(ChannelTable& table, const void* owner) : m_table(table), m_owner(owner) {}
+    ~ChannelClaim()
+    {
+        if (m_owner) m_table.Release(m_owner);
+    }
+    ChannelClaim(const ChannelClaim&) = delete;
+    ChannelClaim& operator=(const ChannelClaim&) = delete;
+
+    void Keep() { m_owner = nullptr; }
+
+private:
+    ChannelTable& m_table;
+    const void* m_owner;
+};
+
 }  // namespace soundlib

@@ -6,6 +6,10 @@
 
 namespace soundlib {
 
+// The sample rates any decoder may hand out: the output counts its buffers from them.
+constexpr unsigned kMinSampleRate = 1000;
+constexpr unsigned kMaxSampleRate = 384000;
+
 struct PcmFormat {
     unsigned sampleRate = 0;
     unsigned channels = 0;

@@ -101,21 +101,21 @@ int Library::Play(int channel, FSOUND_STREAM* stream)
     case ChannelTable::Claim::NoneFree:
     case ChannelTable::Claim::Taken: m_session.Fail(FSOUND_ERR_CHANNEL_ALLOC); return -1;
     }
-    // A stream that already played to its end starts again from the beginning.
-    if (stream->playback) {
-        stream->playback.reset();
-        if (!stream->decoder->Rewind()) {
-            m_channels.Release(stream);
-            m_session.Fail(FSOUND_ERR_PLAY);
-            return -1;
-        }
+    ChannelClaim claim(m_channels, stream);
+    // A stream that already played (or began to) starts again from the beginning.
+    stream->playback.reset();
+    if (stream->rewindDue && !stream->decoder->Rewind()) {
+        m_session.Fail(FSOUND_ERR_PLAY);
+        return -1;
     }
+    // Before the start, which may read from the decoder and still fail.
+    stream->rewindDue = true;
     const int started = Playback::Start(*stream->decoder, stream->bufferMs, stream->playback);
     if (started != FSOUND_ERR_NONE) {
-        m_channels.Release(stream);
         m_session.Fail(started);
         return -1;
     }
+    claim.Keep();
     stream->channel = taken;
     return taken;
 }

@@ -1,4 +1,4 @@
-// MP3 through ACM: MPEGLAYER3WAVEFORMAT in, 16-bit PCM of the same rate and channels out.
+// MP3 frames fed to the codec from the file and its PCM handed out in whole sample frames.
 #include "Mp3Decoder.h"
 
 #include <cstring>
@@ -6,47 +6,8 @@
 #include "fsound.h"
 
 namespace soundlib {
-namespace {
 
-// Several frames per conversion keep the codec calls few; the output bound covers the
-// smallest frames (8 kbit/s), which decode to the most PCM per input byte.
-constexpr std::size_t kSourceChunk = 8 * 1024;
-constexpr std::size_t kPcmPerSourceByte = 48;
-constexpr std::size_t kSlackFrames = 8;
-
-MPEGLAYER3WAVEFORMAT CodecFormat(const Mp3FrameHeader& h)
-{
-    MPEGLAYER3WAVEFORMAT f{};
-    f.wfx.wFormatTag = WAVE_FORMAT_MPEGLAYER3;
-    f.wfx.nChannels = static_cast<WORD>(h.channels);
-    f.wfx.nSamplesPerSec = h.sampleRate;
-    f.wfx.nAvgBytesPerSec = h.bitrateKbps * 1000 / 8;
-    f.wfx.nBlockAlign = 1;
-    f.wfx.wBitsPerSample = 0;
-    f.wfx.cbSize = MPEGLAYER3_WFX_EXTRA_BYTES;
-    f.wID = MPEGLAYER3_ID_MPEG;
-    f.fdwFlags = MPEGLAYER3_FLAG_PADDING_OFF;
-    f.nBlockSize = static_cast<WORD>(h.frameBytes - (h.padded ? 1 : 0));
-    f.nFramesPerBlock = 1;
-    f.nCodecDelay = 1393;  // the value Windows' own Layer III codec is documented with
-    return f;
-}
-
-WAVEFORMATEX PcmOut(const Mp3FrameHeader& h)
-{
-    WAVEFORMATEX f{};
-    f.wFormatTag = WAVE_FORMAT_PCM;
-    f.nChannels = static_cast<WORD>(h.channels);
-    f.nSamplesPerSec = h.sampleRate;
-    f.wBitsPerSample = 16;
-    f.nBlockAlign = static_cast<WORD>(h.channels * 2);
-    f.nAvgBytesPerSec = f.nSamplesPerSec * f.nBlockAlign;
-    return f;
-}
-
-}  // namespace
-
-int Mp3Decoder::Open(std::unique_ptr<FileSource> file, std::unique_ptr<Decoder>& decoder)
+int Mp3Decoder::Open(std::unique_ptr<ByteSource> file, Mp3CodecMaker makeCodec, std::unique_ptr<Decoder>& decoder)
 {
     Mp3Layout layout;
     switch (ScanMp3(*file, layout)) {
@@ -54,30 +15,29 @@ int Mp3Decoder::Open(std::unique_ptr<FileSource> file, std::unique_ptr<Decoder>&
     case Mp3Result::NotMp3: return FSOUND_ERR_FILE_FORMAT;
     case Mp3Result::ReadError: return FSOUND_ERR_FILE_BAD;
     }
-    std::unique_ptr<Mp3Decoder> mp3(new Mp3Decoder(std::move(file), layout));
+    std::unique_ptr<Mp3Decoder> mp3(new Mp3Decoder(std::move(file), layout, makeCodec));
     // No Layer III codec on the system means this file cannot be played here.
     if (!mp3->StartCodec()) return FSOUND_ERR_FILE_FORMAT;
     decoder = std::move(mp3);
     return FSOUND_ERR_NONE;
 }
 
-Mp3Decoder::Mp3Decoder(std::unique_ptr<FileSource> file, const Mp3Layout& layout)
-    : m_file(std::move(file)), m_layout(layout)
+Mp3Decoder::Mp3Decoder(std::unique_ptr<ByteSource> file, const Mp3Layout& layout, Mp3CodecMaker makeCodec)
+    : m_file(std::move(file)), m_layout(layout), m_makeCodec(makeCodec)
 {
 }
 
 bool Mp3Decoder::StartCodec()
 {
-    m_codec.reset();
-    const MPEGLAYER3WAVEFORMAT in = CodecFormat(m_layout.first);
-    const WAVEFORMATEX out = PcmOut(m_layout.first);
-    const std::size_t frameOutput = m_layout.first.samplesPerFrame * m_layout.first.channels * 2;
-    const std::size_t outputBytes = kSourceChunk * kPcmPerSourceByte + kSlackFrames * frameOutput;
-    m_codec.reset(new AcmStream(in.wfx, out, kSourceChunk, outputBytes));
+    // Made apart and swapped in only once it exists: a restart that fails (or throws) must leave
+    // the decoder as it was, still safe to read from.
+    std::unique_ptr<PcmCodec> codec = m_makeCodec(m_layout.first);
+    if (!codec) return false;
+    m_codec = std::move(codec);
     m_fed = m_layout.firstFrame;
     m_outputTaken = 0;
     m_drained = false;
-    return m_codec->IsOpen();
+    return true;
 }
 
 PcmFormat Mp3Decoder::Format() const

@@ -1,4 +1,4 @@
-// Opens a file with the decoder its content calls for.
+// Opens a file (or a section of one) with the decoder its content calls for.
 #pragma once
 
 #include <cstdint>

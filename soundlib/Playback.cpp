@@ -13,6 +13,7 @@ int PlayErrorCode(MMRESULT result)
     switch (result) {
     case MMSYSERR_ALLOCATED: return FSOUND_ERR_ALLOCATED;
     case MMSYSERR_NOMEM: return FSOUND_ERR_MEMORY;
+    case WAVERR_BADFORMAT: return FSOUND_ERR_OUTPUT_FORMAT;
     default: return FSOUND_ERR_PLAY;
     }
 }
@@ -34,15 +35,22 @@ int Playback::Start(Decoder& decoder, int bufferMs, std::unique_ptr<Playback>& p
     // The buffer length set by the caller is the whole queue, split so the device never runs dry
     // while one part is refilled.
     const PcmFormat format = decoder.Format();
+    if (format.sampleRate < kMinSampleRate || format.sampleRate > kMaxSampleRate || format.channels < 1 ||
+        format.channels > 2 || bufferMs < 1) {
+        return FSOUND_ERR_PLAY;
+    }
     const std::uint64_t align = format.BlockAlign();
-    std::uint64_t bytes = static_cast<std::uint64_t>(format.sampleRate) * align * bufferMs / (1000 * kBuffers);
+    std::uint64_t bytes = format.sampleRate * align * static_cast<std::uint64_t>(bufferMs) / (1000 * kBuffers);
     bytes -= bytes % align;
     if (bytes < align) bytes = align;
+    // A wave header counts its bytes in 32 bits; a buffer past that would wrap to a short one.
+    if (bytes > 0xFFFFFFFFu) return FSOUND_ERR_MEMORY;
     const MMRESULT opened = p->m_queue.Open(format, p->m_done.Get(), kBuffers, static_cast<std::size_t>(bytes));
     if (opened != MMSYSERR_NOERROR) return PlayErrorCode(opened);
 
     for (std::size_t i = 0; i < p->m_queue.Count() && !p->m_decoderEnded; ++i) p->Refill(i);
     if (p->m_queue.QueuedCount() == 0) {
+        p->m_queue.Close();
         p->m_finished = true;
     } else {
         unsigned id = 0;
@@ -99,6 +107,10 @@ void Playback::Feed()
         if (woken != WAIT_OBJECT_0 + 1) return;
         CollectDone();
         if (m_decoderEnded && m_queue.QueuedCount() == 0) {
+            {
+                std::lock_guard<std::mutex> hold(m_deviceLock);
+                m_queue.Close();
+            }
             m_finished = true;
             return;
         }
@@ -110,7 +122,11 @@ std::uint64_t Playback::PlayedBytes() const
     const std::uint64_t done = m_doneBytes.load();
     const std::uint64_t queued = m_queuedBytes.load();
     // The device's own counter moves between buffer completions; it can never pass what it was given.
-    std::uint64_t device = m_queue.DevicePosition();
+    std::uint64_t device = 0;
+    {
+        std::lock_guard<std::mutex> hold(m_deviceLock);
+        device = m_queue.DevicePosition();
+    }
     if (device > queued) device = queued;
     return device > done ? device : done;
 }

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
 #include "Decoder.h"
 #include "WaveOutQueue.h"
@@ -24,7 +25,8 @@ public:
 
     // Bytes of the decoder's output that the device has played.
     std::uint64_t PlayedBytes() const;
-    // The decoder has run dry and the device has played everything it was given.
+    // The decoder has run dry and the device has played everything it was given; the device,
+    // no longer needed, has been given back by then.
     bool Finished() const { return m_finished.load(); }
 
 private:
@@ -38,6 +40,8 @@ private:
     Win32Handle m_done;
     Win32Handle m_stop;
     WaveOutQueue m_queue;  // destroyed before the events it signals
+    // The feeder closes the device when the sound is over, while callers may be asking its position.
+    mutable std::mutex m_deviceLock;
     Win32Handle m_thread;
     std::atomic<std::uint64_t> m_doneBytes{0};
     std::atomic<std::uint64_t> m_queuedBytes{0};

@@ -11,4 +11,5 @@ struct FSOUND_STREAM {
     std::unique_ptr<soundlib::Playback> playback;  // declared last: stops before the decoder goes
     int bufferMs = 0;
     int channel = -1;
+    bool rewindDue = false;  // the decoder has been read from since it was opened or last rewound
 };

@@ -1,8 +1,10 @@
-// Ogg Vorbis decoded by stb_vorbis, read straight from the file.
+// Ogg Vorbis decoded by stb_vorbis from the bytes of its (bounded) source.
 #pragma once
 
 #include <memory>
+#include <vector>
 
+#include "ByteSource.h"
 #include "Decoder.h"
 
 typedef struct stb_vorbis stb_vorbis;
@@ -12,7 +14,7 @@ namespace soundlib {
 class VorbisDecoder : public Decoder {
 public:
     // Returns 0 or the FSOUND error code.
-    static int Open(const char* name, std::uint64_t offset, std::uint64_t length, std::unique_ptr<Decoder>& decoder);
+    static int Open(std::unique_ptr<ByteSource> file, std::unique_ptr<Decoder>& decoder);
     ~VorbisDecoder() override;
     VorbisDecoder(const VorbisDecoder&) = delete;
     VorbisDecoder& operator=(const VorbisDecoder&) = delete;
@@ -23,8 +25,9 @@ public:
     bool Rewind() override;
 
 private:
-    VorbisDecoder(stb_vorbis* vorbis, PcmFormat format, std::uint64_t length);
+    VorbisDecoder(std::vector<std::uint8_t> bytes, stb_vorbis* vorbis, PcmFormat format, std::uint64_t length);
 
+    std::vector<std::uint8_t> m_bytes;  // what stb_vorbis decodes from; outlives it
     stb_vorbis* m_vorbis;
     PcmFormat m_format;
     std::uint64_t m_length;

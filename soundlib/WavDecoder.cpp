@@ -6,7 +6,7 @@
 
 namespace soundlib {
 
-int WavDecoder::Open(std::unique_ptr<FileSource> file, std::unique_ptr<Decoder>& decoder)
+int WavDecoder::Open(std::unique_ptr<ByteSource> file, std::unique_ptr<Decoder>& decoder)
 {
     WavLayout layout;
     switch (ParseWav(*file, layout)) {
@@ -20,7 +20,7 @@ int WavDecoder::Open(std::unique_ptr<FileSource> file, std::unique_ptr<Decoder>&
     return FSOUND_ERR_NONE;
 }
 
-WavDecoder::WavDecoder(std::unique_ptr<FileSource> file, const WavLayout& layout)
+WavDecoder::WavDecoder(std::unique_ptr<ByteSource> file, const WavLayout& layout)
     : m_file(std::move(file)), m_layout(layout)
 {
 }

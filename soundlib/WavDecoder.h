@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "Decoder.h"
-#include "FileSource.h"
+#include "ByteSource.h"
 #include "WavHeader.h"
 
 namespace soundlib {
@@ -12,7 +12,7 @@ namespace soundlib {
 class WavDecoder : public Decoder {
 public:
     // Returns 0 or the FSOUND error code.
-    static int Open(std::unique_ptr<FileSource> file, std::unique_ptr<Decoder>& decoder);
+    static int Open(std::unique_ptr<ByteSource> file, std::unique_ptr<Decoder>& decoder);
 
     PcmFormat Format() const override;
     std::uint64_t LengthBytes() const override;
@@ -20,9 +20,9 @@ public:
     bool Rewind() override;
 
 private:
-    WavDecoder(std::unique_ptr<FileSource> file, const WavLayout& layout);
+    WavDecoder(std::unique_ptr<ByteSource> file, const WavLayout& layout);
 
-    std::unique_ptr<FileSource> m_file;
+    std::unique_ptr<ByteSource> m_file;
     WavLayout m_layout;
     std::uint64_t m_read = 0;  // bytes of the data chunk consumed
 };

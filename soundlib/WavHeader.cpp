@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Bytes.h"
+#include "Decoder.h"
 
 namespace soundlib {
 namespace {
@@ -35,7 +36,7 @@ WavResult ReadFormat(ByteSource& source, std::uint64_t offset, std::uint32_t siz
     const bool pcm = tag == kFormatPcm;
     const bool bits = layout.bitsPerSample == 8 || layout.bitsPerSample == 16;
     const bool channels = layout.channels == 1 || layout.channels == 2;
-    const bool rate = layout.sampleRate >= 1000 && layout.sampleRate <= 384000;
+    const bool rate = layout.sampleRate >= kMinSampleRate && layout.sampleRate <= kMaxSampleRate;
     return pcm && bits && channels && rate ? WavResult::Ok : WavResult::Unsupported;
 }
 

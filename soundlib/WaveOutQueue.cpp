@@ -3,7 +3,7 @@
 
 namespace soundlib {
 
-WaveOutQueue::~WaveOutQueue()
+void WaveOutQueue::Close()
 {
     if (!m_device) return;
     // Reset returns every queued buffer at once, so the device holds none of them afterwards.
@@ -12,6 +12,9 @@ WaveOutQueue::~WaveOutQueue()
         if (buffer.prepared) ::waveOutUnprepareHeader(m_device, &buffer.header, sizeof buffer.header);
     }
     ::waveOutClose(m_device);
+    m_device = nullptr;
+    m_buffers.clear();
+    m_buffers.shrink_to_fit();
 }
 
 MMRESULT WaveOutQueue::Open(const PcmFormat& format, HANDLE done, std::size_t buffers, std::size_t bufferBytes)
@@ -71,6 +74,7 @@ std::size_t WaveOutQueue::QueuedCount() const
 
 std::uint64_t WaveOutQueue::DevicePosition() const
 {
+    if (!m_device) return 0;
     MMTIME time{};
     time.wType = TIME_BYTES;
     if (::waveOutGetPosition(m_device, &time, sizeof time) != MMSYSERR_NOERROR || time.wType != TIME_BYTES) return 0;

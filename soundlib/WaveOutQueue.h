@@ -15,8 +15,7 @@ namespace soundlib {
 class WaveOutQueue {
 public:
     WaveOutQueue() = default;
-    // Silences the device at once, then gives its buffers and the handle back.
-    ~WaveOutQueue();
+    ~WaveOutQueue() { Close(); }
     WaveOutQueue(const WaveOutQueue&) = delete;
     WaveOutQueue& operator=(const WaveOutQueue&) = delete;
 
@@ -33,8 +32,11 @@ public:
     bool TakeDone(std::size_t i, std::size_t& bytes);
     std::size_t QueuedCount() const;
 
-    // Bytes the device reports as played since it was opened.
+    // Bytes the device reports as played since it was opened; 0 once closed.
     std::uint64_t DevicePosition() const;
+
+    // Silences the device at once, then gives its buffers and the handle back.
+    void Close();
 
 private:
     struct Buffer {

@@ -29,6 +29,7 @@ enum FSOUND_ERRORS {
     FSOUND_ERR_INIT = 3,            /* error initializing the output device */
     FSOUND_ERR_ALLOCATED = 4,       /* the output device is in use */
     FSOUND_ERR_PLAY = 5,            /* playing the sound failed */
+    FSOUND_ERR_OUTPUT_FORMAT = 6,   /* the output device refuses the sound's format */
     FSOUND_ERR_FILE_NOTFOUND = 9,
     FSOUND_ERR_FILE_FORMAT = 10,
     FSOUND_ERR_FILE_BAD = 11,       /* read error or truncated data */

@@ -15,15 +15,18 @@ mkdir -p "$work"
 cp -n tests/fuzz/corpus/* "$work/"
 build/native/tests/input_fuzz -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix=build/native/ \
     "$work" 2>&1 | grep -E '^stat::(number_of_executed_units|new_units_added|peak_rss_mb)|ERROR|SUMMARY' || true
-# The sound library's parsers, from its test sounds.
+# The sound library's parsers and decoders, from its test sounds and the committed seeds.
 sound=build/native/fuzz-sounds
 mkdir -p "$sound"
-cp -n tests/soundlib/data/*.wav tests/soundlib/data/*.mp3 tests/soundlib/data/*.ogg "$sound/"
+cp -n tests/soundlib/data/*.wav tests/soundlib/data/*.mp3 tests/soundlib/data/*.ogg tests/soundlib/fuzz/corpus/* "$sound/"
+# No allocator_may_return_null: a hostile file's demand for memory is a finding, not a refusal.
 build/native/tests/soundlib/soundlib_fuzz -max_total_time=$((seconds / 2)) -print_final_stats=1 \
     -artifact_prefix=build/native/ "$sound" 2>&1 | grep -E '^stat::(number_of_executed_units|peak_rss_mb)|ERROR|SUMMARY' || true
-# libFuzzer leaves a crash-* file behind for every crash it found.
-if ls build/native/crash-* build/native/leak-* build/native/timeout-* >/dev/null 2>&1; then
-    echo "the fuzzer found a failing input:" build/native/crash-* build/native/leak-* build/native/timeout-* 2>/dev/null
+# libFuzzer leaves a crash-*, leak-*, oom-* or timeout-* file behind for every failure it found.
+# (ls fails when any pattern matches nothing, but still lists the ones that match.)
+found=$(ls build/native/crash-* build/native/leak-* build/native/oom-* build/native/timeout-* 2>/dev/null || true)
+if [ -n "$found" ]; then
+    echo "the fuzzer found a failing input:" $found
     exit 1
 fi
 echo "fuzzing: no failures in ${seconds} s"

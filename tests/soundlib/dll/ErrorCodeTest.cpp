@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "support/SoundBytes.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
 
@@ -80,7 +81,18 @@ TEST_F(Errors, FilesThatAreNoSoundAreCodeTen)
     folder.Write("empty.mp3", "");
     folder.Write("noise.mp3", std::string(30000, '\xFF'));
     folder.Write("ulaw.wav", ReadDataFile("tone-16bit-mono.wav").replace(20, 2, "\x07\x00", 2));
-    for (const char* name : {"readme.txt", "empty.mp3", "noise.mp3", "ulaw.wav"}) {
+    // Sample rates outside what WAV accepts: four buffers of 100 MB each, or sizes that wrap in 32 bits.
+    const std::string ogg = ReadDataFile("tone-mono.ogg");
+    const std::size_t oggRate = 40;  // in the identification header on the first page
+    folder.Write("100MHz.ogg", std::string(ogg).replace(oggRate, 4, Le32(100000000)));
+    folder.Write("2^30Hz.ogg", std::string(ogg).replace(oggRate, 4, Le32(1u << 30)));
+    folder.Write("999Hz.ogg", std::string(ogg).replace(oggRate, 4, Le32(999)));
+    // 262145 comments claimed in a packet that holds one (the fuzz seed comment-count-past-packet.ogg):
+    // stb_vorbis, left to read them, allocates by bytes past the packet and frees slots it never filled.
+    const std::size_t oggCommentCount = 162;  // after the 52-byte vendor string in the comment header
+    folder.Write("comments.ogg", std::string(ogg).replace(oggCommentCount, 4, Le32(262145)));
+    for (const char* name : {"readme.txt", "empty.mp3", "noise.mp3", "ulaw.wav", "100MHz.ogg", "2^30Hz.ogg", "999Hz.ogg",
+                             "comments.ogg"}) {
         EXPECT_EQ(FSOUND_Stream_Open((folder / name).c_str(), kInstallerMode, 0, 0), nullptr) << name;
         EXPECT_EQ(FSOUND_GetError(), FSOUND_ERR_FILE_FORMAT) << name;
     }

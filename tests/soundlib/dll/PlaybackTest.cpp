@@ -123,16 +123,27 @@ TEST_F(Playback, MpegTwoMonoMp3Arrives)
 TEST_F(Playback, OggVorbisArrives)
 {
     ASSERT_TRUE(InitLikeTheInstaller());
-    FSOUND_STREAM* stream = Open(DataPath("tone-mono.ogg"));
-    ASSERT_NE(stream, nullptr);
-    const PlayRun run = PlayToEnd(stream);
-    EXPECT_TRUE(run.reachedEnd);
-    EXPECT_EQ(run.lastPosition, 22050u);
-    ::Sleep(300);
-    const Samples recorded = Audible(SamplesOf(SinkBytes()), 1000);
-    EXPECT_GT(ShareAtFrequency(recorded, 22050, 441.0), 0.8);
-    EXPECT_NEAR(static_cast<double>(recorded.size()), 11025.0, 500.0);
-    CloseAndExpectSilence(stream);
+    TempFolder folder;
+    const std::string ogg = ReadDataFile("tone-mono.ogg");
+    // Inside a bundle the next sound follows at once: only the section itself may be heard.
+    folder.Write("bundle.dat", std::string(100, 'x') + ogg + ogg);
+    const struct {
+        std::string path;
+        int offset;
+        int length;
+    } sounds[] = {{DataPath("tone-mono.ogg"), 0, 0}, {folder / "bundle.dat", 100, static_cast<int>(ogg.size())}};
+    for (const auto& sound : sounds) {
+        FSOUND_STREAM* stream = FSOUND_Stream_Open(sound.path.c_str(), kInstallerMode, sound.offset, sound.length);
+        ASSERT_NE(stream, nullptr) << sound.path << ": error " << FSOUND_GetError();
+        const PlayRun run = PlayToEnd(stream);
+        EXPECT_TRUE(run.reachedEnd) << sound.path;
+        EXPECT_EQ(run.lastPosition, 22050u) << sound.path;
+        ::Sleep(300);
+        const Samples recorded = Audible(SamplesOf(SinkBytes()), 1000);
+        EXPECT_GT(ShareAtFrequency(recorded, 22050, 441.0), 0.8) << sound.path;
+        EXPECT_NEAR(static_cast<double>(recorded.size()), 11025.0, 500.0) << sound.path;
+        CloseAndExpectSilence(stream);
+    }
 }
 
 TEST_F(Playback, PositionFollowsTheDevice)

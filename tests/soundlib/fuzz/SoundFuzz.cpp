@@ -1,12 +1,48 @@
-// libFuzzer target: arbitrary bytes as a sound file, through detection, the WAV parser and the MP3 frame walk.
+// libFuzzer target: arbitrary bytes as a sound file, through detection, the parsers and each decoder's reads.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "Mp3Scan.h"
+#include "OpenDecoder.h"
 #include "SoundFormat.h"
 #include "WavHeader.h"
+#include "fsound.h"
 #include "support/MemorySource.h"
+#include "support/StandInCodec.h"
+
+namespace {
+
+// Enough to reach every decoder's end on small inputs, bounded for inputs that decode to hours.
+constexpr std::size_t kMaxDecodedBytes = 4 * 1024 * 1024;
+
+// Reads the whole sound in odd-sized pieces, then once more after a rewind.
+void DecodeAll(const std::string& bytes, std::uint64_t failFrom)
+{
+    std::unique_ptr<soundlib::Decoder> decoder;
+    if (soundlib::OpenDecoder(std::unique_ptr<soundlib::ByteSource>(new MemorySource(bytes, failFrom)),
+                              &MakeStandInCodec, decoder) != FSOUND_ERR_NONE) {
+        return;
+    }
+    const soundlib::PcmFormat format = decoder->Format();
+    if (format.sampleRate < soundlib::kMinSampleRate || format.sampleRate > soundlib::kMaxSampleRate ||
+        format.channels < 1 || format.channels > 2) {
+        __builtin_trap();
+    }
+    std::vector<std::uint8_t> buffer(4099);
+    std::size_t total = 0;
+    while (total < kMaxDecodedBytes) {
+        const std::size_t got = decoder->Read(buffer.data(), buffer.size());
+        if (got > buffer.size() || got % format.BlockAlign() != 0) __builtin_trap();
+        if (got == 0) break;
+        total += got;
+    }
+    if (decoder->Rewind()) decoder->Read(buffer.data(), buffer.size());
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -25,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (soundlib::ScanMp3(mp3, frames) == soundlib::Mp3Result::Ok) {
             if (frames.endOfFrames > size || frames.firstFrame > frames.endOfFrames) __builtin_trap();
         }
+        DecodeAll(bytes, failFrom);
     }
     return 0;
 }
