@@ -12,8 +12,8 @@ const int kMixRate = 44100;
 const int kChannels = 32;
 const unsigned kInitFlags = 0;
 const int kBufferMs = 1000;
-// 16-bit, mono, signed, exact MPEG length and position; no loop flag.
-const unsigned kStreamMode = 0x20130;
+// The library's default sample format, with exact MPEG length and position; no loop flag.
+const unsigned kStreamMode = FSOUND_16BITS | FSOUND_MONO | FSOUND_SIGNED | FSOUND_MPEGACCURATE;
 // Between polls the worker rests this long unless a stop is requested.
 const DWORD kPollPauseMs = 50;
 }  // namespace
@@ -31,10 +31,9 @@ CMusicPlayer::~CMusicPlayer()
 {
     m_bStop = TRUE;
     if (m_stopRequested.IsValid()) ::SetEvent(m_stopRequested.Get());
-    if (m_hThread) {
-        ::WaitForSingleObject(m_hThread, INFINITE);
-        ::CloseHandle(m_hThread);
-        m_hThread = nullptr;
+    if (m_hThread.IsValid()) {
+        ::WaitForSingleObject(m_hThread.Get(), INFINITE);
+        m_hThread.Close();
     }
     if (m_pStream) FSOUND_Stream_Close(m_pStream);
     FSOUND_Close();
@@ -49,7 +48,7 @@ BOOL CMusicPlayer::Play(CString path)
         return FALSE;
     }
     m_bStop = FALSE;
-    m_hThread = ::CreateThread(nullptr, 0, &CMusicPlayer::MusicThreadProc, this, 0, nullptr);
+    m_hThread = CHandle(::CreateThread(nullptr, 0, &CMusicPlayer::MusicThreadProc, this, 0, nullptr));
     return TRUE;
 }
 

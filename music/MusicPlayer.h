@@ -31,7 +31,7 @@ private:
     static DWORD WINAPI MusicThreadProc(LPVOID parameter);
     void PlayToEnd();
 
-    HANDLE m_hThread = nullptr;
+    CHandle m_hThread;
     std::atomic<BOOL> m_bStop{FALSE};
     FSOUND_STREAM* m_pStream = nullptr;
     CString m_strError;
