@@ -1,10 +1,14 @@
-// Silence-insensitive matching and a single-frequency energy measure.
-#include "SoundMatch.h"
+// Reading the sink file, silence-insensitive matching and a single-frequency energy measure.
+#include "SoundSink.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "HostPath.h"
 
 Samples SamplesOf(const std::string& pcm16)
 {
@@ -13,40 +17,33 @@ Samples SamplesOf(const std::string& pcm16)
     return samples;
 }
 
-namespace {
-
-Samples WithoutZeros(const Samples& samples)
+Samples SinkSamples()
 {
-    Samples kept;
-    kept.reserve(samples.size());
-    for (std::int16_t s : samples) {
-        if (s != 0) kept.push_back(s);
-    }
-    return kept;
+    std::ifstream in(HostPathFromEnvironment("VELAN_SINK_FILE"), std::ios::binary);
+    return SamplesOf(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
 }
-
-}  // namespace
 
 bool ContainsIgnoringSilence(const Samples& recorded, const Samples& expected)
 {
-    const Samples haystack = WithoutZeros(recorded);
-    const Samples needle = WithoutZeros(expected);
-    if (needle.empty()) return true;
+    Samples haystack, needle;
+    std::copy_if(recorded.begin(), recorded.end(), std::back_inserter(haystack), [](std::int16_t s) { return s != 0; });
+    std::copy_if(expected.begin(), expected.end(), std::back_inserter(needle), [](std::int16_t s) { return s != 0; });
     return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end()) != haystack.end();
 }
 
-Samples Channel(const Samples& interleaved, unsigned channels, unsigned channel)
+Samples AudibleChannel(const Samples& interleaved, unsigned channels, unsigned channel, int threshold)
 {
     Samples one;
     for (std::size_t i = channel; i < interleaved.size(); i += channels) one.push_back(interleaved[i]);
-    return one;
+    const auto loud = [threshold](std::int16_t s) { return std::abs(static_cast<int>(s)) > threshold; };
+    const auto first = std::find_if(one.begin(), one.end(), loud);
+    if (first == one.end()) return Samples();
+    return Samples(first, std::find_if(one.rbegin(), one.rend(), loud).base());
 }
 
 double ShareAtFrequency(const Samples& mono, unsigned sampleRate, double frequency)
 {
-    if (mono.empty()) return 0.0;
-    const double pi = 3.14159265358979323846;
-    const double coefficient = 2.0 * std::cos(2.0 * pi * frequency / sampleRate);
+    const double coefficient = 2.0 * std::cos(2.0 * 3.14159265358979323846 * frequency / sampleRate);
     double previous = 0.0, beforePrevious = 0.0, energy = 0.0;
     for (std::int16_t sample : mono) {
         const double current = sample + coefficient * previous - beforePrevious;
@@ -58,13 +55,4 @@ double ShareAtFrequency(const Samples& mono, unsigned sampleRate, double frequen
     const double power = previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
     // A pure tone of N samples gives a Goertzel power of energy * N / 2.
     return power / (energy * mono.size() / 2.0);
-}
-
-Samples Audible(const Samples& mono, int threshold)
-{
-    const auto loud = [threshold](std::int16_t s) { return std::abs(static_cast<int>(s)) > threshold; };
-    const auto first = std::find_if(mono.begin(), mono.end(), loud);
-    if (first == mono.end()) return Samples();
-    const auto last = std::find_if(mono.rbegin(), mono.rend(), loud);
-    return Samples(first, last.base());
 }
