@@ -52,7 +52,8 @@ double ShareAtFrequency(const Samples& mono, unsigned sampleRate, double frequen
         energy += static_cast<double>(sample) * sample;
     }
     if (energy == 0.0) return 0.0;
-    const double power = previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
+    const double power =
+        previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
     // A pure tone of N samples gives a Goertzel power of energy * N / 2.
     return power / (energy * mono.size() / 2.0);
 }

@@ -6,13 +6,10 @@ PlayRun PlayToEnd(FSOUND_STREAM* stream, DWORD limitMs)
     PlayRun run;
     const unsigned length = static_cast<unsigned>(FSOUND_Stream_GetLength(stream));
     const DWORD start = ::GetTickCount();
-    unsigned previous = 0;
     while (::GetTickCount() - start < limitMs) {
         if (run.channel < 0) run.channel = FSOUND_Stream_Play(FSOUND_FREE, stream);
         const unsigned position = FSOUND_Stream_GetPosition(stream);
-        if (position < previous) run.neverBackwards = false;
-        if (position > length) run.neverPastLength = false;
-        previous = run.lastPosition = position;
+        run.lastPosition = position;
         if (position >= length) {
             run.reachedEnd = true;
             break;

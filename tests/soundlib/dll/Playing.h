@@ -26,8 +26,6 @@ struct PlayRun {
     bool reachedEnd = false;
     unsigned lastPosition = 0;
     int channel = -1;
-    bool neverBackwards = true;
-    bool neverPastLength = true;
 };
 
 // The installer's worker loop (Play until it gets a channel, then poll the position until it reaches

@@ -1,9 +1,8 @@
-// From bytes to a decoder: the code each file gives by its content, lengths, samples, and a failed restart.
+// From bytes to a decoder: the code each file gives by its content, lengths and samples.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <memory>
-#include <new>
 #include <vector>
 
 #include "OpenDecoder.h"
@@ -94,18 +93,4 @@ TEST(Decoder, WavSamplesComeOutAsSignedSixteenBit)
     EXPECT_EQ(ReadAll(*decoder), std::string("\x00\x80\x00\x00\x00\x7F\x00\x01", 8));
     ASSERT_EQ(Open(PcmWav(1, 8000, 16, "\x01\x02\xFE\xFF"), decoder), 0);
     EXPECT_EQ(ReadAll(*decoder), "\x01\x02\xFE\xFF");
-}
-
-TEST(Decoder, AFailedMp3RestartKeepsTheDecoderReadable)
-{
-    std::unique_ptr<soundlib::Decoder> decoder;
-    ASSERT_EQ(Open(Mp3Frames(5), decoder), 0);
-    const std::size_t played = ReadAll(*decoder).size();
-    ASSERT_GT(played, 0u);
-    g_standInCodecFails = true;
-    EXPECT_THROW(decoder->Rewind(), std::bad_alloc);
-    g_standInCodecFails = false;
-    EXPECT_EQ(ReadAll(*decoder).size(), 0u) << "still at its end";
-    ASSERT_TRUE(decoder->Rewind());
-    EXPECT_EQ(ReadAll(*decoder).size(), played);
 }

@@ -44,8 +44,8 @@ TEST(Mp3Frame, Headers)
         Mp3FrameHeader h;
         std::ostringstream fields;
         if (Parse(row.first, h)) {
-            fields << static_cast<int>(h.version) + 1 << ' ' << h.bitrateKbps << ' ' << h.sampleRate << ' ' << h.channels
-                   << ' ' << h.samplesPerFrame << ' ' << h.frameBytes << ' ' << soundlib::XingTagOffset(h);
+            fields << static_cast<int>(h.version) + 1 << ' ' << h.bitrateKbps << ' ' << h.sampleRate << ' '
+                   << h.channels << ' ' << h.samplesPerFrame << ' ' << h.frameBytes << ' ' << soundlib::XingTagOffset(h);
         }
         EXPECT_EQ(fields.str(), row.second) << std::hex << row.first;
     }

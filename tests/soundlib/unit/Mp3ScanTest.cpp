@@ -16,7 +16,9 @@ namespace {
 std::string Frames(int count, unsigned versionBits = 3)
 {
     std::string frames;
-    for (int i = 0; i < count; ++i) frames += Mp3FrameBytes(versionBits, versionBits == 3 ? 9 : 4, 0, false, i % 3 == 1);
+    for (int i = 0; i < count; ++i) {
+        frames += Mp3FrameBytes(versionBits, versionBits == 3 ? 9 : 4, 0, false, i % 3 == 1);
+    }
     return frames;
 }
 

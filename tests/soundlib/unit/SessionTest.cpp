@@ -20,7 +20,6 @@ TEST(Session, EachCallBeforeAndAfterInit)
         {"driver 1", false, [](Session& s) { return s.SelectDriver(1); }, FSOUND_ERR_INVALID_PARAM},
         {"driver -1", false, [](Session& s) { return s.SelectDriver(-1); }, FSOUND_ERR_INVALID_PARAM},
         {"driver after init", true, [](Session& s) { return s.SelectDriver(0); }, FSOUND_ERR_BUSY},
-        {"init 8000 Hz, 1 channel", false, [](Session& s) { return s.CheckInitArguments(8000, 1); }, FSOUND_ERR_NONE},
         {"init 48000 Hz, 256", false, [](Session& s) { return s.CheckInitArguments(48000, 256); }, FSOUND_ERR_NONE},
         {"init 0 Hz", false, [](Session& s) { return s.CheckInitArguments(0, 32); }, FSOUND_ERR_INVALID_PARAM},
         {"init 1 MHz", false, [](Session& s) { return s.CheckInitArguments(1000000, 32); }, FSOUND_ERR_INVALID_PARAM},
@@ -32,12 +31,12 @@ TEST(Session, EachCallBeforeAndAfterInit)
         {"bad open before init", false, [](Session& s) { return s.CheckOpenArguments(nullptr, -1, 0); },
          FSOUND_ERR_UNINITIALIZED},
         {"open", true, [](Session& s) { return s.CheckOpenArguments("a.mp3", 0, 0); }, FSOUND_ERR_NONE},
-        {"open no name", true, [](Session& s) { return s.CheckOpenArguments(nullptr, 0, 0); }, FSOUND_ERR_INVALID_PARAM},
+        {"open no name", true, [](Session& s) { return s.CheckOpenArguments(nullptr, 0, 0); },
+         FSOUND_ERR_INVALID_PARAM},
         {"open empty name", true, [](Session& s) { return s.CheckOpenArguments("", 0, 0); }, FSOUND_ERR_INVALID_PARAM},
         {"open offset -1", true, [](Session& s) { return s.CheckOpenArguments("a", -1, 0); }, FSOUND_ERR_INVALID_PARAM},
         {"open length -5", true, [](Session& s) { return s.CheckOpenArguments("a", 0, -5); }, FSOUND_ERR_INVALID_PARAM},
         {"buffer 0 ms", false, [](Session& s) { return s.SetBufferMs(0); }, FSOUND_ERR_INVALID_PARAM},
-        {"buffer -100 ms", false, [](Session& s) { return s.SetBufferMs(-100); }, FSOUND_ERR_INVALID_PARAM},
         {"buffer 60001 ms", true, [](Session& s) { return s.SetBufferMs(60001); }, FSOUND_ERR_INVALID_PARAM},
     };
     for (const auto& row : rows) {

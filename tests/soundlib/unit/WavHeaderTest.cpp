@@ -42,8 +42,7 @@ TEST(WavHeader, EachVariant)
          WavResult::Ok, 56, 7, 1, 8000},
         {"data before fmt", Riff(Chunk("data", std::string(8, 'x')) + FmtChunk(2, 44100, 16)), WavResult::Ok, 20, 8, 2,
          44100},
-        {"18-byte fmt", Riff(Chunk("fmt ", Le16(1) + Le16(1) + Le32(8000) + Le32(16000) + Le16(2) + Le16(16) + Le16(0)) +
-                             Chunk("data", "abcd")),
+        {"18-byte fmt", Riff(Chunk("fmt ", FmtChunk(1, 8000, 16).substr(8) + Le16(0)) + Chunk("data", "abcd")),
          WavResult::Ok, 46, 4, 1, 8000},
         {"extensible PCM", Extensible(kPcmGuid), WavResult::Ok, 68, 4, 2, 48000},
         {"partial frame dropped", PcmWav(2, 8000, 16, std::string(11, 'x')), WavResult::Ok, 44, 8, 2, 8000},
