@@ -3,7 +3,7 @@
 
 #include <mmsystem.h>
 
-#include "support/TestData.h"
+#include "support/SoundBytes.h"
 
 TEST(NoDevice, InitFailsWithCodeThreeAndStreamsDoNotOpen)
 {
@@ -12,7 +12,7 @@ TEST(NoDevice, InitFailsWithCodeThreeAndStreamsDoNotOpen)
     EXPECT_FALSE(FSOUND_Init(44100, 32, 0));
     EXPECT_EQ(FSOUND_GetError(), FSOUND_ERR_INIT);
     EXPECT_TRUE(FSOUND_Stream_SetBufferSize(1000));
-    EXPECT_EQ(FSOUND_Stream_Open(DataPath("tone-16bit-mono.wav").c_str(), kInstallerMode, 0, 0), nullptr);
+    EXPECT_EQ(FSOUND_Stream_Open(SoundDataPath("tone-16bit-mono.wav").c_str(), kInstallerMode, 0, 0), nullptr);
     EXPECT_EQ(FSOUND_GetError(), FSOUND_ERR_UNINITIALIZED);
     FSOUND_Close();
     FSOUND_Close();

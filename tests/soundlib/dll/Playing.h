@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "fsound.h"
 
 // The installer's mode bits: 16-bit, mono, signed, exact MPEG length.
@@ -18,22 +16,18 @@ protected:
     void TearDown() override { FSOUND_Close(); }
 
     // SetDriver(0), Init(44100, 32, 0), Stream_SetBufferSize(1000).
-    static bool InitLikeTheInstaller();
+    static bool InitLikeTheInstaller()
+    {
+        return FSOUND_SetDriver(0) && FSOUND_Init(44100, 32, 0) && FSOUND_Stream_SetBufferSize(1000);
+    }
 };
 
 struct PlayRun {
     bool reachedEnd = false;
     unsigned lastPosition = 0;
     int channel = -1;
-    int distinctPositions = 0;
-    bool neverBackwards = true;
-    bool neverPastLength = true;
-    DWORD milliseconds = 0;
 };
 
 // The installer's worker loop (Play until it gets a channel, then poll the position until it reaches
 // the length), with a 1 ms sleep where the installer spins, and a time limit.
 PlayRun PlayToEnd(FSOUND_STREAM* stream, DWORD limitMs = 15000);
-
-// A 16-bit PCM WAV with a sine tone of `hz`, starting at an exact zero.
-std::string ToneWav(unsigned channels, unsigned rate, double seconds, double hz);

@@ -3,8 +3,8 @@
 
 #include "faults/PlatformFaults.h"
 #include "music/MusicPlayer.h"
+#include "support/SoundBytes.h"
 #include "support/TempFolder.h"
-#include "support/TestData.h"
 
 using Faults = LibraryTest;
 
@@ -12,7 +12,7 @@ TEST_F(Faults, PlayWithoutMemoryKeepsNoChannel)
 {
     ASSERT_TRUE(InitLikeTheInstaller());
     for (const char* name : {"tone-mono-22050.mp3", "tone-16bit-mono.wav", "tone-mono.ogg"}) {
-        FSOUND_STREAM* stream = FSOUND_Stream_Open(DataPath(name).c_str(), kInstallerMode, 0, 0);
+        FSOUND_STREAM* stream = FSOUND_Stream_Open(SoundDataPath(name).c_str(), kInstallerMode, 0, 0);
         ASSERT_NE(stream, nullptr) << name;
         // Played once, so that the next Play starts it over (a fresh codec for MP3).
         ASSERT_TRUE(PlayToEnd(stream).reachedEnd) << name;
@@ -38,7 +38,7 @@ TEST_F(Faults, PlayWithoutMemoryKeepsNoChannel)
 TEST(FaultsPlayer, StopsAskingADeviceThatRefusesTheSound)
 {
     TempFolder dir;
-    dir.Write("backgrnd.snd", ToneWav(2, 44100, 2.0, 441.0));
+    dir.Write("backgrnd.snd", PcmWav(1, 22050, 16, std::string(88200, '\x10')));
     CMusicPlayer player;
     ASSERT_EQ(player.LastError(), "");
     RefuseDevice(true);

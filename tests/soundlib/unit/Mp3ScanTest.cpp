@@ -1,34 +1,28 @@
-// Finding and counting MP3 frames: tags, junk, damage, truncation and garbage.
+// Finding and counting MP3 frames, one row per file shape: tags, junk, damage, truncation and garbage.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "Mp3Scan.h"
 #include "support/MemorySource.h"
 #include "support/SoundBytes.h"
-#include "support/TestData.h"
 
-using soundlib::Mp3Layout;
 using soundlib::Mp3Result;
-using soundlib::MpegVersion;
 
 namespace {
 
-std::string Frames(int count)
+std::string Frames(int count, unsigned versionBits = 3)
 {
     std::string frames;
-    for (int i = 0; i < count; ++i) frames += Mp3FrameBytes(3, 9, 0, false, i % 3 == 1);
+    for (int i = 0; i < count; ++i) {
+        frames += Mp3FrameBytes(versionBits, versionBits == 3 ? 9 : 4, 0, false, i % 3 == 1);
+    }
     return frames;
 }
 
-Mp3Result Scan(const std::string& bytes, Mp3Layout& layout)
-{
-    MemorySource source(bytes);
-    return soundlib::ScanMp3(source, layout);
-}
-
-// Reproducible noise (a linear congruential generator), free of any frame run by construction of the test.
+// Reproducible noise (a linear congruential generator) in which no run of frames occurs.
 std::string Noise(std::size_t size, std::uint32_t seed)
 {
     std::string noise(size, '\0');
@@ -41,132 +35,52 @@ std::string Noise(std::size_t size, std::uint32_t seed)
 
 }  // namespace
 
-TEST(Mp3Scan, FramesFromTheStart)
+TEST(Mp3Scan, EachFileShape)
 {
-    Mp3Layout layout;
-    const std::string bytes = Frames(10);
-    ASSERT_EQ(Scan(bytes, layout), Mp3Result::Ok);
-    EXPECT_EQ(layout.firstFrame, 0u);
-    EXPECT_EQ(layout.frameCount, 10u);
-    EXPECT_EQ(layout.endOfFrames, bytes.size());
-    EXPECT_EQ(layout.SamplesPerChannel(), 11520u);
-    EXPECT_FALSE(layout.infoFrame);
-}
-
-TEST(Mp3Scan, AfterId3v2Tags)
-{
-    Mp3Layout layout;
-    ASSERT_EQ(Scan(Id3v2Tag(300) + Frames(5), layout), Mp3Result::Ok);
-    EXPECT_EQ(layout.firstFrame, 310u);
-    EXPECT_EQ(layout.frameCount, 5u);
-    ASSERT_EQ(Scan(Id3v2Tag(300) + Id3v2Tag(50) + Frames(5), layout), Mp3Result::Ok);
-    EXPECT_EQ(layout.firstFrame, 370u);
-}
-
-TEST(Mp3Scan, PaddingAfterTheTag)
-{
-    Mp3Layout layout;
-    ASSERT_EQ(Scan(Id3v2Tag(10) + std::string(1000, '\0') + Frames(4), layout), Mp3Result::Ok);
-    EXPECT_EQ(layout.firstFrame, 1020u);
-    EXPECT_EQ(layout.frameCount, 4u);
-}
-
-TEST(Mp3Scan, TrailingId3v1TagIsNotAFrame)
-{
-    Mp3Layout layout;
-    const std::string frames = Frames(6);
-    ASSERT_EQ(Scan(frames + "TAG" + std::string(125, ' '), layout), Mp3Result::Ok);
-    EXPECT_EQ(layout.frameCount, 6u);
-    EXPECT_EQ(layout.endOfFrames, frames.size());
-}
-
-TEST(Mp3Scan, TruncatedLastFrameIsNotCounted)
-{
-    Mp3Layout layout;
-    const std::string frames = Frames(6);
-    ASSERT_EQ(Scan(frames.substr(0, frames.size() - 100), layout), Mp3Result::Ok);
-    EXPECT_EQ(layout.frameCount, 5u);
-}
-
-TEST(Mp3Scan, FramesResumeAfterDamage)
-{
-    Mp3Layout layout;
-    ASSERT_EQ(Scan(Frames(4) + std::string(77, '\x11') + Frames(4), layout), Mp3Result::Ok);
-    EXPECT_EQ(layout.frameCount, 8u);
-}
-
-TEST(Mp3Scan, MpegTwoMono)
-{
-    Mp3Layout layout;
-    std::string frames;
-    for (int i = 0; i < 3; ++i) frames += Mp3FrameBytes(2, 4, 0, true);
-    ASSERT_EQ(Scan(frames, layout), Mp3Result::Ok);
-    EXPECT_EQ(layout.first.version, MpegVersion::Mpeg2);
-    EXPECT_EQ(layout.first.channels, 1u);
-    EXPECT_EQ(layout.SamplesPerChannel(), 3u * 576u);
-}
-
-TEST(Mp3Scan, ASingleFrameFillingTheFile)
-{
-    Mp3Layout layout;
-    ASSERT_EQ(Scan(Frames(1), layout), Mp3Result::Ok);
-    EXPECT_EQ(layout.frameCount, 1u);
-}
-
-TEST(Mp3Scan, XingInfoFrameIsRecognised)
-{
-    std::string frames = Frames(3);
-    frames.replace(36, 4, "Info");
-    Mp3Layout layout;
-    ASSERT_EQ(Scan(frames, layout), Mp3Result::Ok);
-    EXPECT_TRUE(layout.infoFrame);
-    EXPECT_EQ(layout.frameCount, 3u);
-}
-
-TEST(Mp3Scan, GarbageIsNotMp3)
-{
-    Mp3Layout layout;
-    EXPECT_EQ(Scan("", layout), Mp3Result::NotMp3);
-    EXPECT_EQ(Scan("plain text\r\n", layout), Mp3Result::NotMp3);
-    EXPECT_EQ(Scan(Noise(200000, 1), layout), Mp3Result::NotMp3);
-    EXPECT_EQ(Scan(Noise(200000, 2), layout), Mp3Result::NotMp3);
-    // One valid header that nothing follows is a coincidence, not a stream.
-    EXPECT_EQ(Scan(Noise(1000, 3) + Mp3FrameBytes(3, 9, 0, false).substr(0, 4) + Noise(5000, 4), layout),
-              Mp3Result::NotMp3);
-    // An ID3v2 tag alone does not make a sound.
-    EXPECT_EQ(Scan(Id3v2Tag(500), layout), Mp3Result::NotMp3);
-}
-
-TEST(Mp3Scan, FramesTooFarBehindJunkAreNotLookedFor)
-{
-    Mp3Layout layout;
-    EXPECT_EQ(Scan(std::string(70000, '\0') + Frames(5), layout), Mp3Result::NotMp3);
+    const std::string info = Frames(3).replace(36, 4, "Info");
+    const struct {
+        const char* what;
+        std::string bytes;
+        Mp3Result result;
+        unsigned long long firstFrame = 0, frameCount = 0, endOfFrames = 0;
+    } rows[] = {
+        {"frames from the start", Frames(10), Mp3Result::Ok, 0, 10, Frames(10).size()},
+        {"one frame filling the file", Frames(1), Mp3Result::Ok, 0, 1, 417},
+        {"MPEG-2", Frames(3, 2), Mp3Result::Ok, 0, 3, Frames(3, 2).size()},
+        {"after an ID3v2 tag", Id3v2Tag(300) + Frames(5), Mp3Result::Ok, 310, 5, 310 + Frames(5).size()},
+        {"after two tags", Id3v2Tag(300) + Id3v2Tag(50) + Frames(5), Mp3Result::Ok, 370, 5, 370 + Frames(5).size()},
+        {"padding after the tag", Id3v2Tag(10) + std::string(1000, '\0') + Frames(4), Mp3Result::Ok, 1020, 4,
+         1020 + Frames(4).size()},
+        {"ID3v1 tag at the end", Frames(6) + "TAG" + std::string(125, ' '), Mp3Result::Ok, 0, 6, Frames(6).size()},
+        {"last frame cut", Frames(6).substr(0, Frames(6).size() - 100), Mp3Result::Ok, 0, 5, Frames(5).size()},
+        {"resumes after damage", Frames(4) + std::string(77, '\x11') + Frames(4), Mp3Result::Ok, 0, 8,
+         2 * Frames(4).size() + 77},
+        {"Info frame", info, Mp3Result::Ok, 0, 3, info.size()},
+        {"empty", "", Mp3Result::NotMp3},
+        {"text", "plain text\r\n", Mp3Result::NotMp3},
+        {"noise", Noise(200000, 1), Mp3Result::NotMp3},
+        {"other noise", Noise(200000, 2), Mp3Result::NotMp3},
+        {"one header nothing follows", Noise(1000, 3) + Frames(1).substr(0, 4) + Noise(5000, 4), Mp3Result::NotMp3},
+        {"a tag alone", Id3v2Tag(500), Mp3Result::NotMp3},
+        {"frames behind 64 KiB of junk", std::string(70000, '\0') + Frames(5), Mp3Result::NotMp3},
+    };
+    for (const auto& row : rows) {
+        MemorySource source(row.bytes);
+        soundlib::Mp3Layout layout;
+        EXPECT_EQ(soundlib::ScanMp3(source, layout), row.result) << row.what;
+        if (row.result != Mp3Result::Ok) continue;
+        EXPECT_EQ(std::make_tuple(layout.firstFrame, layout.frameCount, layout.endOfFrames, layout.infoFrame),
+                  std::make_tuple(row.firstFrame, row.frameCount, row.endOfFrames, row.bytes == info))
+            << row.what;
+        EXPECT_EQ(layout.SamplesPerChannel(), row.frameCount * layout.first.samplesPerFrame) << row.what;
+    }
 }
 
 TEST(Mp3Scan, ReadFailuresAreReported)
 {
-    const std::string bytes = Frames(20);
-    MemorySource failingEarly(bytes, 2);
-    Mp3Layout layout;
-    EXPECT_EQ(soundlib::ScanMp3(failingEarly, layout), Mp3Result::ReadError);
-    MemorySource failingLater(bytes, 3000);
-    EXPECT_EQ(soundlib::ScanMp3(failingLater, layout), Mp3Result::ReadError);
-}
-
-TEST(Mp3Scan, TheTestFiles)
-{
-    Mp3Layout layout;
-    ASSERT_EQ(Scan(ReadDataFile("tone-stereo-44100.mp3"), layout), Mp3Result::Ok);
-    EXPECT_GT(layout.firstFrame, 10u);  // behind the ID3v2 tag
-    EXPECT_EQ(layout.first.version, MpegVersion::Mpeg1);
-    EXPECT_EQ(layout.first.sampleRate, 44100u);
-    EXPECT_EQ(layout.first.channels, 2u);
-    EXPECT_TRUE(layout.infoFrame);
-    EXPECT_EQ(layout.frameCount, 41u);
-
-    ASSERT_EQ(Scan(ReadDataFile("tone-mono-22050.mp3"), layout), Mp3Result::Ok);
-    EXPECT_EQ(layout.firstFrame, 0u);
-    EXPECT_EQ(layout.first.version, MpegVersion::Mpeg2);
-    EXPECT_EQ(layout.first.channels, 1u);
-    EXPECT_EQ(layout.frameCount, 22u);
+    for (std::uint64_t failFrom : {2u, 3000u}) {
+        MemorySource source(Frames(20), failFrom);
+        soundlib::Mp3Layout layout;
+        EXPECT_EQ(soundlib::ScanMp3(source, layout), Mp3Result::ReadError) << failFrom;
+    }
 }

@@ -5,6 +5,3 @@
 
 // An Mp3CodecMaker. Each whole frame of the first frame's size turns into one frame's worth of PCM.
 std::unique_ptr<soundlib::PcmCodec> MakeStandInCodec(const soundlib::Mp3FrameHeader& first);
-
-// While set, MakeStandInCodec throws std::bad_alloc, as a codec that cannot get its buffers.
-extern bool g_standInCodecFails;

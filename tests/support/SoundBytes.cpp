@@ -1,7 +1,15 @@
-// WAV and MP3 byte builders.
+// WAV and MP3 byte builders, and the data files read natively or under Wine.
 #include "SoundBytes.h"
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
 #include "Mp3Frame.h"
+#if defined(_WIN32)
+#include "HostPath.h"
+#endif
 
 std::string Le16(unsigned value)
 {
@@ -56,4 +64,22 @@ std::string Id3v2Tag(unsigned bodyBytes)
     tag += '\0';
     for (int shift = 21; shift >= 0; shift -= 7) tag += static_cast<char>((bodyBytes >> shift) & 0x7F);
     return tag + std::string(bodyBytes, '\0');
+}
+
+std::string SoundDataPath(const std::string& name)
+{
+#if defined(_WIN32)
+    return HostPathFromEnvironment("SOUNDLIB_TEST_DATA") + "\\" + name;
+#else
+    const char* folder = std::getenv("SOUNDLIB_TEST_DATA");
+    if (!folder) throw std::runtime_error("SOUNDLIB_TEST_DATA is not set");
+    return std::string(folder) + "/" + name;
+#endif
+}
+
+std::string ReadSoundData(const std::string& name)
+{
+    std::ifstream in(SoundDataPath(name), std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + SoundDataPath(name));
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -1,10 +1,7 @@
 // The stand-in codec: consumes whole frames, gives back their bytes repeated to the decoded size.
 #include "support/StandInCodec.h"
 
-#include <new>
 #include <vector>
-
-bool g_standInCodecFails = false;
 
 namespace {
 
@@ -54,7 +51,6 @@ private:
 
 std::unique_ptr<soundlib::PcmCodec> MakeStandInCodec(const soundlib::Mp3FrameHeader& first)
 {
-    if (g_standInCodecFails) throw std::bad_alloc();
     return std::unique_ptr<soundlib::PcmCodec>(
         new StandInCodec(first.frameBytes, std::size_t{first.samplesPerFrame} * first.channels * 2));
 }

@@ -1,4 +1,4 @@
-// Builders of WAV chunks and MPEG frames for the parser tests.
+// Sound files built byte by byte for the sound library's tests, and the committed ones in tests/soundlib/data.
 #pragma once
 
 #include <string>
@@ -20,3 +20,7 @@ std::string Mp3FrameBytes(unsigned versionBits, unsigned bitrateIndex, unsigned 
                           bool padded = false);
 // An ID3v2.3 tag whose body is `bodyBytes` zero bytes.
 std::string Id3v2Tag(unsigned bodyBytes);
+
+// A file of tests/soundlib/data (found through SOUNDLIB_TEST_DATA), by path and by content.
+std::string SoundDataPath(const std::string& name);
+std::string ReadSoundData(const std::string& name);
