@@ -97,7 +97,7 @@ velan_mount_readonly_game "$VELAN_BUILD/tests/readonly-game" >/dev/null
 # Stop at the first failing test: a caught fault needs no more.
 export GTEST_FAIL_FAST=1
 report=$scratch/result.txt
-printf '%-18s %-28s %-10s %s\n' fault file entries result | tee "$report"
+printf '%-18s %-28s %-10s %s\n' fault file entries "result (first failing test)" | tee "$report"
 missed=0
 for i in "${!names[@]}"; do
     name=${names[$i]} file=${files[$i]}
@@ -112,13 +112,14 @@ for i in "${!names[@]}"; do
         result="pattern not found"
     elif ! cmake --build build -j2 >"$scratch/$name.build.log" 2>&1; then
         result="build failed"
-    elif (cd build && ctest -R "^(${suites[$i]})\$" --stop-on-failure >"$scratch/$name.test.log" 2>&1); then
+    elif (cd build && ctest -R "^(${suites[$i]})\$" --stop-on-failure --output-on-failure \
+              >"$scratch/$name.test.log" 2>&1); then
         result=MISSED
     else
-        result=caught
+        result="caught ($(grep -m1 -oE '^\[  FAILED  \] [A-Za-z0-9_./]+' "$scratch/$name.test.log" | cut -c14-))"
     fi
     restore
-    [ "$result" = caught ] || missed=$((missed + 1))
+    [[ "$result" == caught* ]] || missed=$((missed + 1))
     printf '%-18s %-28s %-10s %s\n' "$name" "$file" "${suites[$i]}" "$result" | tee -a "$report"
 done
 # Leave the scratch build as the commit is, so the next run starts from a clean build.
