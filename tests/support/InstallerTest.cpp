@@ -5,6 +5,7 @@ namespace {
 
 const char kGameKey[] = "SOFTWARE\\Dorvane\\RN\\VELAN";
 
+// A message box keeps its text in a static with id 0xFFFF; the progress window has none.
 bool IsMessageBox(HWND window)
 {
     return window && ::GetDlgItem(window, 0xFFFF) != nullptr;
