@@ -1,107 +1,93 @@
-// Start-up of the real installer: movie message, version note, install list and its reports.
+// Start-up of the real installer: the movie message, the install list's report, garbage input, and the commands that end it.
 #include <gtest/gtest.h>
 
-#include "support/InstallerProcess.h"
+#include <string>
+
+#include "support/InstallerTest.h"
 
 namespace {
 
 const wchar_t kTitle[] = L"VELAN - Instalace češtiny";
 
-std::wstring Widen(const std::string& s)
-{
-    return std::wstring(s.begin(), s.end());  // the test folders are ASCII
-}
-
-bool Enabled(HWND dialog, int id)
-{
-    return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE;
-}
-
-bool Visible(HWND dialog, int id)
-{
-    return ::IsWindowVisible(::GetDlgItem(dialog, id)) != FALSE;
-}
+class Startup : public InstallerTest {};
 
 }  // namespace
 
-TEST(Startup, NothingButTheProgram)
+TEST_F(Startup, MovieMessageComesFirstAndAMissingListDisablesInstall)
 {
-    TempFolder dir;
-    InstallerProcess installer(dir);
-    HWND box = installer.WaitForWindow(L"");
+    ::DeleteFileA((m_dir / "intro.bik").c_str());
+    ::DeleteFileA((m_dir / "files.cfg").c_str());
+    Launch();
+    HWND box = m_installer->WaitForWindow(L"");
     ASSERT_NE(box, nullptr);
-    // The movie message comes first, before the window is shown.
     EXPECT_EQ(TextOf(box), kTitle);
-    EXPECT_EQ(MessageBoxText(box),
-              L"Tato verze instalátoru češtiny neobsahuje přeložené filmy. Jejich překlad je přiložen v sekci "
-              L"\"O překladu\".");
-    EXPECT_EQ(FindProcessWindow(installer.Id(), L"", box), nullptr) << "the window showed before the message";
-    HWND dialog = installer.MainWindow(true);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(TextOf(dialog), kTitle);
-    EXPECT_TRUE(Visible(dialog, 1005));
-    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1005)), L"Nelze nalézt soubor " + Widen(dir / "files.cfg"));
-    EXPECT_FALSE(Enabled(dialog, IDOK));
-    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1007)), L"");
+    EXPECT_EQ(FindProcessWindow(m_installer->Id(), L"", box), nullptr) << "the window showed before the message";
+    EXPECT_EQ(AnswerBox(), L"Tato verze instalátoru češtiny neobsahuje přeložené filmy. Jejich překlad je přiložen "
+                           L"v sekci \"O překladu\".");
+    AttachWindow();
+    EXPECT_EQ(TextOf(m_dialog), kTitle);
+    EXPECT_TRUE(::IsWindowVisible(Item(IDC_STATUS)));
+    EXPECT_EQ(Status(), L"Nelze nalézt soubor " + Wide(m_dir / "files.cfg"));
+    EXPECT_FALSE(InstallEnabled());
+    EXPECT_EQ(TextOf(Item(IDC_VERSION)), L"");
 }
 
-TEST(Startup, MissingShippedFileStopsTheList)
+TEST_F(Startup, FirstMissingShippedFileStopsTheList)
 {
-    TempFolder dir;
-    dir.Write("intro.bik", "");
-    dir.Write("data\\strings.dat", "s");
-    dir.Write("files.cfg",
-              "translation files\r\n<GAMEDIR>strings.dat|backup\\strings.dat\r\n<INSTDIR>data\\strings.dat|strings.dat\r\n"
-              "\r\n<INSTDIR>art\\menu.tga|\\override\\menu.tga\r\n<INSTDIR>missing-too.dat|x\r\n");
-    InstallerProcess installer(dir);
-    HWND dialog = installer.MainWindow();
-    ASSERT_NE(dialog, nullptr);
-    // Only the first missing file is reported: the rest of the list is not read.
-    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1005)), L"Nelze nalézt soubor " + Widen(dir / "art\\menu.tga"));
-    EXPECT_FALSE(Enabled(dialog, IDOK));
+    m_dir.Write("data\\strings.dat", "s");
+    m_dir.Write("files.cfg",
+                "translation files\r\n<GAMEDIR>strings.dat|backup\\strings.dat\r\n<INSTDIR>data\\strings.dat|strings.dat\r\n"
+                "\r\n<INSTDIR>art\\menu.tga|\\override\\menu.tga\r\n<INSTDIR>missing-too.dat|x\r\n");
+    Start();
+    EXPECT_EQ(Status(), L"Nelze nalézt soubor " + Wide(m_dir / "art\\menu.tga"));
+    EXPECT_FALSE(InstallEnabled());
 }
 
-TEST(Startup, CompleteListLeavesInstallEnabledAndNoStatus)
+TEST_F(Startup, GarbageNeverEndsTheProgram)
 {
-    for (const char* list : {"", "<INSTDIR>data\\strings.dat|strings.dat\n<GAMEDIR>a|b\nE:\\x|y",
-                             "<INSTDIR>data|d\n<INSTDIR>data\\*.dat|e\n"}) {
-        TempFolder dir;
-        dir.Write("intro.bik", "");
-        dir.Write("data\\strings.dat", "s");
-        dir.Write("files.cfg", list);
-        InstallerProcess installer(dir);
-        HWND dialog = installer.MainWindow();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(Enabled(dialog, IDOK)) << list;
-        EXPECT_FALSE(Visible(dialog, 1005)) << list;
-        EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1005)), L"") << list;
+    std::string garbage;
+    unsigned seed = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        garbage.push_back(static_cast<char>(seed >> 16));
+    }
+    m_dir.Write("files.cfg", garbage);
+    m_dir.Write("version", garbage);
+    Start();
+    EXPECT_FALSE(m_installer->WaitForExit(500));
+    // Either the list loaded or a line was refused; either way the window is up and says so.
+    EXPECT_TRUE(InstallEnabled() || !Status().empty());
+}
+
+TEST_F(Startup, CommandsThatEndTheProgramAndOneThatDoesNot)
+{
+    const struct {
+        const char* what;
+        int target;  // a control, or 0 for the window
+        UINT message;
+        WPARAM wp;
+        bool ends;
+    } cases[] = {
+        {"Close", IDCANCEL, BM_CLICK, 0, true},
+        {"Escape in the path box", IDC_PATH, WM_KEYDOWN, VK_ESCAPE, true},
+        {"the close command", 0, WM_SYSCOMMAND, SC_CLOSE, true},
+        {"Enter in the path box", IDC_PATH, WM_KEYDOWN, VK_RETURN, false},
+    };
+    for (const auto& c : cases) {
+        Start();
+        ::PostMessageW(c.target ? Item(c.target) : m_dialog, c.message, c.wp, 0);
+        EXPECT_EQ(m_installer->WaitForExit(c.ends ? 10000 : 1000), c.ends) << c.what;
     }
 }
 
-TEST(Startup, ListHeldOpenForWritingIsReportedAsMissing)
+TEST_F(Startup, AboutBoxOverTheWindow)
 {
-    TempFolder dir;
-    dir.Write("intro.bik", "");
-    dir.Write("files.cfg", "a|b\n");
-    HANDLE writer = ::CreateFileA((dir / "files.cfg").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-    InstallerProcess installer(dir);
-    HWND dialog = installer.MainWindow();
-    ::CloseHandle(writer);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1005)), L"Nelze nalézt soubor " + Widen(dir / "files.cfg"));
-    EXPECT_FALSE(Enabled(dialog, IDOK));
-}
-
-TEST(Startup, VersionNoteFillsThePanel)
-{
-    TempFolder dir;
-    dir.Write("intro.bik", "");
-    dir.Write("files.cfg", "");
-    dir.Write("version", "Verze 1.2\nPřeklad: tým\x1Aignored");
-    InstallerProcess installer(dir);
-    HWND dialog = installer.MainWindow();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(dialog, 1007)), L"Verze 1.2\r\nPřeklad: tým\r\n");
+    Start();
+    ::PostMessageW(m_dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = m_installer->WaitForWindow(L"About VELANInst");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(::GetWindow(about, GW_OWNER), m_dialog);
+    Press(about, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about); }));
+    EXPECT_FALSE(m_installer->WaitForExit(300));
 }

@@ -1,41 +1,38 @@
-// The real installer, started from a temporary installer folder and driven from this process.
+// The real installer started in an installer folder and driven from this process (tests and benchmarks).
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-#include "HostPath.h"
-#include "TempFolder.h"
+#include "res/Resource.h"
+#include "support/HostPath.h"
+#include "support/TempFolder.h"
 
-// The built VELANInst.exe, as a Windows path.
+// The built programs, as Windows paths: the shipped one and the one that keeps test counters.
 std::string InstallerExe();
-// The same program built with its test counters (see ProbeValue).
 std::string ProbesExe();
-// A counter the probes build keeps on a window.
+// A counter the probes build keeps on a window ("VelanSkinLoads", "VelanSkinDraws").
 ULONG_PTR ProbeValue(HWND window, const wchar_t* name);
 
 class InstallerProcess {
 public:
-    // Copies the installer into the folder and starts it there.
-    explicit InstallerProcess(const TempFolder& folder, const std::string& exe = InstallerExe());
-    // Starts the installer that already sits in the folder (a path ending in a backslash).
+    // Copies the program and its sound library into the folder and starts it there.
+    InstallerProcess(const TempFolder& folder, const std::string& exe);
+    // Starts the program that already sits in the folder (a path ending in a backslash).
     explicit InstallerProcess(const std::string& folder);
     ~InstallerProcess();
     InstallerProcess(const InstallerProcess&) = delete;
     InstallerProcess& operator=(const InstallerProcess&) = delete;
 
     DWORD Id() const { return m_info.dwProcessId; }
-    // A visible top-level window of the process with this title (any title when empty).
-    HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = 15000) const;
-    // The visible window of the process that is not `except` (a message box over the dialog).
-    HWND WaitForOtherWindow(HWND except, DWORD timeoutMs = 15000) const;
-    // The installer window, dismissing the movie message box first when `expectMovieBox`.
-    HWND MainWindow(bool expectMovieBox = false);
+    // A visible top-level window of the process that is not `except`, with this title unless empty.
+    HWND WaitForWindow(const std::wstring& title, HWND except = nullptr, DWORD timeoutMs = 15000) const;
+    // The installer window: the one with the path box; null when it did not show.
+    HWND MainWindow() const;
     bool WaitForExit(DWORD timeoutMs = 10000) const;
     // Ends the process at once, as a crash or a power cut would.
     void Kill();
-    DWORD ExitCode() const;
 
 private:
     void Launch(const std::string& exe, const std::string& folder);
@@ -43,15 +40,13 @@ private:
     PROCESS_INFORMATION m_info{};
 };
 
-// The visible top-level windows of a process that are not `except`.
 HWND FindProcessWindow(DWORD pid, const std::wstring& title, HWND except);
-// The text of a window or control, read across processes.
 std::wstring TextOf(HWND window);
-// The text of a message box's message.
 std::wstring MessageBoxText(HWND box);
-// Presses a button of another process without waiting for what the press opens.
+// Presses a button without waiting for what the press opens (a modal box would block a send).
 void Press(HWND dialog, int id);
-// Waits until the condition holds, pumping nothing; false on time-out.
+std::wstring Wide(const std::string& ascii);
+
 template <class Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs = 10000)
 {
@@ -62,3 +57,4 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = 10000)
     }
     return true;
 }
+

@@ -5,39 +5,25 @@
 
 namespace {
 
-// A block of memory in another process, freed with the object.
-class RemoteBlock {
-public:
+// A block of memory in the window's process, freed with the object.
+struct RemoteBlock {
     RemoteBlock(HWND window, SIZE_T size)
     {
         DWORD pid = 0;
         ::GetWindowThreadProcessId(window, &pid);
-        m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (m_process) {
-            m_address = static_cast<BYTE*>(::VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
-        }
+        process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process) at = static_cast<BYTE*>(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
     }
     ~RemoteBlock()
     {
-        if (m_address) ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
-        if (m_process) ::CloseHandle(m_process);
+        if (at) ::VirtualFreeEx(process, at, 0, MEM_RELEASE);
+        if (process) ::CloseHandle(process);
     }
     RemoteBlock(const RemoteBlock&) = delete;
     RemoteBlock& operator=(const RemoteBlock&) = delete;
 
-    BYTE* Address() const { return m_address; }
-    void Write(SIZE_T offset, const void* data, SIZE_T size)
-    {
-        ::WriteProcessMemory(m_process, m_address + offset, data, size, nullptr);
-    }
-    void Read(SIZE_T offset, void* data, SIZE_T size) const
-    {
-        ::ReadProcessMemory(m_process, m_address + offset, data, size, nullptr);
-    }
-
-private:
-    HANDLE m_process = nullptr;
-    BYTE* m_address = nullptr;
+    HANDLE process = nullptr;
+    BYTE* at = nullptr;
 };
 
 }  // namespace
@@ -45,19 +31,17 @@ private:
 std::wstring SelectedTreeItemText(HWND tree)
 {
     const LRESULT item = ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
-    if (!item) return std::wstring();
-    const SIZE_T textChars = 260;
-    RemoteBlock block(tree, sizeof(TVITEMW) + textChars * sizeof(wchar_t));
-    if (!block.Address()) return std::wstring();
+    wchar_t text[260] = {};
+    RemoteBlock block(tree, sizeof(TVITEMW) + sizeof text);
+    if (!item || !block.at) return std::wstring();
     TVITEMW record{};
     record.mask = TVIF_TEXT;
     record.hItem = reinterpret_cast<HTREEITEM>(item);
-    record.pszText = reinterpret_cast<wchar_t*>(block.Address() + sizeof(TVITEMW));
-    record.cchTextMax = static_cast<int>(textChars);
-    block.Write(0, &record, sizeof record);
-    ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(block.Address()));
-    wchar_t text[textChars] = {};
-    block.Read(sizeof(TVITEMW), text, sizeof text - sizeof(wchar_t));
+    record.pszText = reinterpret_cast<wchar_t*>(block.at + sizeof(TVITEMW));
+    record.cchTextMax = 259;
+    ::WriteProcessMemory(block.process, block.at, &record, sizeof record, nullptr);
+    ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(block.at));
+    ::ReadProcessMemory(block.process, block.at + sizeof(TVITEMW), text, sizeof text - sizeof(wchar_t), nullptr);
     return text;
 }
 
@@ -65,7 +49,7 @@ LRESULT SendWithRemoteText(HWND window, UINT message, WPARAM wp, const std::wstr
 {
     const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
     RemoteBlock block(window, bytes);
-    if (!block.Address()) return 0;
-    block.Write(0, text.c_str(), bytes);
-    return ::SendMessageW(window, message, wp, reinterpret_cast<LPARAM>(block.Address()));
+    if (!block.at) return 0;
+    ::WriteProcessMemory(block.process, block.at, text.c_str(), bytes, nullptr);
+    return ::SendMessageW(window, message, wp, reinterpret_cast<LPARAM>(block.at));
 }

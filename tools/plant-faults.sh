@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Plants known faults in the product code one at a time and reports whether the tests catch each.
+# Usage: tools/plant-faults.sh [--rev REV] [FAULT_NAME...]   (REV defaults to HEAD)
+#
+# Faults are planted in a scratch copy of a commit (build/plant-faults/src, kept between runs so
+# each plant rebuilds only what it touches), never in the working tree: editing the tests while it
+# runs cannot change what it measures. A fault whose text is no longer in the file is reported as
+# "pattern not found", so a product change that moves the code shows up instead of a silent pass.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+repo=$(pwd)
+
+rev=HEAD
+if [ "${1:-}" = --rev ]; then rev=$2; shift 2; fi
+wanted=" $* "
+
+names=() files=() froms=() tos=() suites=()
+# fault NAME FILE EXACT_TEXT REPLACEMENT CTEST_ENTRIES (a regex of ctest names, tried in order)
+fault() { names+=("$1"); files+=("$2"); froms+=("$3"); tos+=("$4"); suites+=("$5"); }
+
+# Line and list rules.
+fault cr-kept          framework/LineSplitter.cpp 'data[end - 1] == kCarriageReturn) ? 1 : 0' 'data[end - 1] == kCarriageReturn) ? 0 : 0' unit
+fault end-mark-ignored framework/LineSplitter.cpp 'std::memchr(data, kEndOfText, length)' 'nullptr' unit
+fault last-line-lost   framework/LineSplitter.cpp 'if (!m_pending.empty()) Complete();' '' unit
+fault dest-backslash   install/Manifest.cpp "bytes[bar + 1] == '\\\\' ? 1 : 0" "bytes[bar + 1] == '\\\\' ? 0 : 0" unit
+fault missing-goes-on  install/Manifest.cpp 'if (!exists(source)) {' 'if (false) {' unit
+fault nul-source       install/Manifest.cpp "if (source.Find('\\0') >= 0) return Refused(dest);" '' unit
+fault dotdot-escapes   install/DestinationRules.cpp 'if (--depth < 0) return false;' '--depth;' unit
+fault nul-device       install/DestinationRules.cpp '{"CON", "PRN", "AUX", "NUL"}' '{"CON", "PRN", "AUX"}' unit
+fault shown-whole      install/DestinationRules.cpp '!IsControl(dest.GetAt(length))' 'true' unit
+# Install-run decisions.
+fault gamedir-case     install/InstallPlan.cpp 'StartsWithNoCase(kGameDirMarker)' 'StartsWith(kGameDirMarker)' unit
+fault megabytes        install/InstallPlan.cpp 'bytes / 1048576ULL' 'bytes / 1000000ULL' unit
+fault backup-redone    install/CopyPlan.cpp 'if (IsGameDirSource(sources[i]) && state != PathState::Missing) continue;' '' unit
+fault case-sensitive   install/CopyPlan.cpp "if (ch >= 'a' && ch <= 'z') ch" "if (false) ch" unit
+fault undo-no-aside    install/UndoRecord.cpp 'if (!exists(aside)) continue;' '' unit
+fault no-precheck      install/CopyEngine.cpp 'if (error) {' 'if (false) {' unit
+fault no-undo          install/CopyEngine.cpp 'restored = UndoRun(m_gameDir, record, m_buffer);' 'restored = true;' unit
+fault cancel-ignored   install/CopyEngine.cpp 'if (m_progress.cancel.load()) Fail' 'if (false) Fail' unit
+fault marks-lost       install/FileCopy.cpp 'if (marks != INVALID_FILE_ATTRIBUTES && (marks & kKeptMarks))' 'if (false)' unit
+fault path-not-trimmed install/InstallRun.cpp 'g_strGamePath.TrimLeft();' '' 'unit|gui'
+fault storno-disables  install/InstallRun.cpp 'if (outcome.result != CopyResult::Cancelled) m_btnInstall' 'm_btnInstall' 'unit|gui'
+fault launcher-closes  install/InstallRun.cpp 'if (!StartGame()) return true;' 'StartGame();' 'unit|gui'
+# Texts.
+fault text-no-folder   app/Texts.h 'Adresář hry neexistuje!' 'Adresar hry neexistuje!' 'unit|gui'
+fault status-lf        ui/StatusText.cpp 'current + L"\r\n" + line' 'current + L"\n" + line' 'unit|gui'
+fault pattern-keeps-s  ui/StatusText.cpp 'pattern.substr(at + 2)' 'pattern.substr(at)' 'unit|gui'
+# Skins and hover.
+fault disabled-skin    ui/SkinSets.cpp 'if (disabled && haveDisabled) return SkinSlot::Disabled;' '' 'unit|gui'
+fault install-no-grey  ui/SkinSets.cpp '{IDB_INSTALL, IDB_INSTALL_PRESSED, IDB_INSTALL, IDB_INSTALL_DISABLED},' '{IDB_INSTALL, IDB_INSTALL_PRESSED, IDB_INSTALL, 0},' 'unit|gui'
+fault play-never-lit   ui/SkinSets.cpp '{IDB_PLAY_LIT, IDB_PLAY_PRESSED, IDB_PLAY_LIT, IDB_PLAY}' '{IDB_PLAY, IDB_PLAY_PRESSED, IDB_PLAY, IDB_PLAY}' 'unit|gui'
+fault right-edge-in    ui/Hover.h 'x < box.right' 'x <= box.right' 'unit|gui'
+fault never-dims       ui/Hover.h 'if (!inside && lit) return HoverChange::Dim;' '' 'unit|gui'
+fault button-state     ui/BitmapButton.cpp '(itemState & ODS_DISABLED) != 0' 'false' 'unit|gui'
+# The picture.
+fault not-stretched    ui/PictureBitmap.cpp 'rect.right - rect.left, rect.bottom - rect.top, memory.Get()' 'size.cx, size.cy, memory.Get()' 'unit|gui'
+fault silent-folder    ui/PictureBitmap.cpp 'ReportFileError(CFileException::FromLastError(path));' '' 'unit|gui'
+fault stream-stuck     ui/FileReadStream.cpp 'm_position += chunk;' '' 'unit|gui'
+# The registry.
+fault registry-short   install/GameRegistry.cpp 'DWORD size = kBufferBytes;' 'DWORD size = kBufferBytes - 1;' 'unit|gui'
+fault registry-long    install/GameRegistry.cpp 'DWORD size = kBufferBytes;' 'DWORD size = kBufferBytes + 1;' 'unit|gui'
+
+scratch=$repo/build/plant-faults
+src=$scratch/src
+mkdir -p "$src"
+# The commit's files into the scratch copy; files that did not change keep their times.
+stage=$(mktemp -d)
+backup=$(mktemp)
+planted=""
+restore() {
+    if [ -n "$planted" ]; then cat "$backup" >"$src/$planted"; planted=""; fi
+}
+cleanup() {
+    restore
+    rm -rf "$stage" "$backup"
+    (cd "$src" && velan_stop 2>/dev/null) || true
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+git archive "$rev" | tar -x -C "$stage"
+(cd "$stage" && find . -type f) | while IFS= read -r f; do
+    cmp -s "$stage/$f" "$src/$f" || { mkdir -p "$(dirname "$src/$f")"; cp "$stage/$f" "$src/$f"; }
+done
+(cd "$src" && find . -path ./build -prune -o -type f -print) | while IFS= read -r f; do
+    [ -e "$stage/$f" ] || rm -f "$src/$f"
+done
+
+cd "$src"
+echo "building a scratch copy of $(git -C "$repo" rev-parse --short "$rev") in $src"
+tools/build.sh >"$scratch/build.log" 2>&1 || { echo "the unplanted copy does not build: $scratch/build.log"; exit 2; }
+source tools/wine-env.sh build test-prefix
+velan_start_display
+velan_prepare_prefix
+velan_mount_readonly_game "$VELAN_BUILD/tests/readonly-game" >/dev/null
+
+# Stop at the first failing test: a caught fault needs no more.
+export GTEST_FAIL_FAST=1
+report=$scratch/result.txt
+printf '%-18s %-28s %-10s %s\n' fault file entries "result (first failing test)" | tee "$report"
+missed=0
+for i in "${!names[@]}"; do
+    name=${names[$i]} file=${files[$i]}
+    [ "$wanted" = "  " ] || [[ "$wanted" == *" $name "* ]] || continue
+    cp "$file" "$backup"
+    planted=$file
+    if ! FROM=${froms[$i]} TO=${tos[$i]} perl -e '
+            local $/; open my $in, "<", $ARGV[0] or exit 4; my $s = <$in>; close $in;
+            my $at = index($s, $ENV{FROM}); exit 3 if $at < 0;
+            substr($s, $at, length $ENV{FROM}) = $ENV{TO};
+            open my $out, ">", $ARGV[0] or exit 4; print $out $s; close $out;' "$file"; then
+        result="pattern not found"
+    elif ! cmake --build build -j2 >"$scratch/$name.build.log" 2>&1; then
+        result="build failed"
+    elif (cd build && ctest -R "^(${suites[$i]})\$" --stop-on-failure --output-on-failure \
+              >"$scratch/$name.test.log" 2>&1); then
+        result=MISSED
+    else
+        result="caught ($(grep -m1 -oE '^\[  FAILED  \] [A-Za-z0-9_./]+' "$scratch/$name.test.log" | cut -c14-))"
+    fi
+    restore
+    [[ "$result" == caught* ]] || missed=$((missed + 1))
+    printf '%-18s %-28s %-10s %s\n' "$name" "$file" "${suites[$i]}" "$result" | tee -a "$report"
+done
+# Leave the scratch build as the commit is, so the next run starts from a clean build.
+cmake --build build -j2 >"$scratch/build.log" 2>&1
+echo "$missed fault(s) not caught; table in $report"
+[ "$missed" = 0 ]
