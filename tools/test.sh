@@ -17,5 +17,5 @@ velan_prepare_prefix
 velan_mount_readonly_game "$VELAN_BUILD/tests/readonly-game"
 (cd "$VELAN_BUILD" && ctest --output-on-failure "$@")
 
-# The deciding logic natively, under sanitizers, and a minute of fuzzing.
-if [ $# -eq 0 ]; then tools/fuzz.sh 60; fi
+# The deciding logic natively, under sanitizers, and a fixed run of the fuzzers.
+if [ $# -eq 0 ]; then tools/fuzz.sh; fi
