@@ -38,9 +38,9 @@ fault no-precheck      install/CopyEngine.cpp 'if (error) {' 'if (false) {' unit
 fault no-undo          install/CopyEngine.cpp 'restored = UndoRun(m_gameDir, record, m_buffer);' 'restored = true;' unit
 fault cancel-ignored   install/CopyEngine.cpp 'if (m_progress.cancel.load()) Fail' 'if (false) Fail' unit
 fault marks-lost       install/FileCopy.cpp 'if (marks != INVALID_FILE_ATTRIBUTES && (marks & kKeptMarks))' 'if (false)' unit
-fault path-not-trimmed install/InstallRun.cpp 'g_strGamePath.TrimLeft();' '' 'unit|gui'
-fault storno-disables  install/InstallRun.cpp 'if (outcome.result != CopyResult::Cancelled) m_btnInstall' 'm_btnInstall' 'unit|gui'
-fault launcher-closes  install/InstallRun.cpp 'if (!StartGame()) return true;' 'StartGame();' 'unit|gui'
+fault path-not-trimmed app/InstallCommand.cpp 'g_strGamePath.TrimLeft();' '' 'unit|gui'
+fault storno-disables  app/InstallCommand.cpp 'if (outcome.result != CopyResult::Cancelled) m_btnInstall' 'm_btnInstall' 'unit|gui'
+fault launcher-closes  app/InstallCommand.cpp 'if (!StartGame()) return true;' 'StartGame();' 'unit|gui'
 # Texts.
 fault text-no-folder   app/Texts.h 'Adresář hry neexistuje!' 'Adresar hry neexistuje!' 'unit|gui'
 fault status-lf        ui/StatusText.cpp 'current + L"\r\n" + line' 'current + L"\n" + line' 'unit|gui'
@@ -59,6 +59,9 @@ fault stream-stuck     ui/FileReadStream.cpp 'm_position += chunk;' '' 'unit|gui
 # The registry.
 fault registry-short   install/GameRegistry.cpp 'DWORD size = kBufferBytes;' 'DWORD size = kBufferBytes - 1;' 'unit|gui'
 fault registry-long    install/GameRegistry.cpp 'DWORD size = kBufferBytes;' 'DWORD size = kBufferBytes + 1;' 'unit|gui'
+
+# The sound library's and the music worker's faults, kept in their own file.
+source "$repo/tools/plant-faults-sound.txt"
 
 scratch=$repo/build/plant-faults
 src=$scratch/src

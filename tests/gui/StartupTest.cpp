@@ -1,4 +1,4 @@
-// Start-up of the real installer: the movie message, the install list's report, garbage input, and the commands that end it.
+// Start-up of the real installer: the movie message, a missing install list, garbage input, and the commands that end it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -30,17 +30,6 @@ TEST_F(Startup, MovieMessageComesFirstAndAMissingListDisablesInstall)
     EXPECT_EQ(Status(), L"Nelze nalézt soubor " + Wide(m_dir / "files.cfg"));
     EXPECT_FALSE(InstallEnabled());
     EXPECT_EQ(TextOf(Item(IDC_VERSION)), L"");
-}
-
-TEST_F(Startup, FirstMissingShippedFileStopsTheList)
-{
-    m_dir.Write("data\\strings.dat", "s");
-    m_dir.Write("files.cfg",
-                "translation files\r\n<GAMEDIR>strings.dat|backup\\strings.dat\r\n<INSTDIR>data\\strings.dat|strings.dat\r\n"
-                "\r\n<INSTDIR>art\\menu.tga|\\override\\menu.tga\r\n<INSTDIR>missing-too.dat|x\r\n");
-    Start();
-    EXPECT_EQ(Status(), L"Nelze nalézt soubor " + Wide(m_dir / "art\\menu.tga"));
-    EXPECT_FALSE(InstallEnabled());
 }
 
 TEST_F(Startup, GarbageNeverEndsTheProgram)

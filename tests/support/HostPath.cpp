@@ -19,6 +19,9 @@ std::string HostPathFromEnvironment(const char* variable)
     return path;
 }
 
+namespace {
+
+// The sink file's size, or -1 before it exists.
 long long SinkSize()
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -27,6 +30,8 @@ long long SinkSize()
     }
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
+
+}  // namespace
 
 bool SinkGrowsWithin(unsigned long milliseconds)
 {

@@ -6,9 +6,7 @@
 // A host path from the environment, as a Windows path (Wine maps the host's root on Z:).
 std::string HostPathFromEnvironment(const char* variable);
 
-// Size of the file the test's sound output writes into (VELAN_SINK_FILE), or -1 before it exists.
-long long SinkSize();
-// Whether the sink grows within the time: music is playing.
+// Whether the file the test's sound output writes into (VELAN_SINK_FILE) grows within the time: sound is playing.
 bool SinkGrowsWithin(unsigned long milliseconds);
 // A 16-bit mono PCM WAV of silence: the sink counts bytes, so any samples show that music plays.
 std::string SilentWav(double seconds);

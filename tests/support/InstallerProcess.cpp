@@ -4,44 +4,6 @@
 #include <stdexcept>
 #include <vector>
 
-namespace {
-
-struct Search {
-    DWORD pid;
-    const std::wstring* title;
-    HWND except;
-    HWND found;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM param)
-{
-    Search& s = *reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    // FindWindow would also return hidden windows, and every dialog here has class #32770.
-    if (pid != s.pid || window == s.except || !::IsWindowVisible(window)) return TRUE;
-    if (!s.title->empty() && TextOf(window) != *s.title) return TRUE;
-    s.found = window;
-    return FALSE;
-}
-
-}  // namespace
-
-std::string InstallerExe()
-{
-    return HostPathFromEnvironment("VELANINST_EXE");
-}
-
-std::string ProbesExe()
-{
-    return HostPathFromEnvironment("VELANINST_PROBES_EXE");
-}
-
-ULONG_PTR ProbeValue(HWND window, const wchar_t* name)
-{
-    return reinterpret_cast<ULONG_PTR>(::GetPropW(window, name));
-}
-
 InstallerProcess::InstallerProcess(const TempFolder& folder, const std::string& built)
 {
     const std::string exe = folder / "VELANInst.exe";
@@ -103,9 +65,14 @@ void InstallerProcess::Kill()
 
 HWND FindProcessWindow(DWORD pid, const std::wstring& title, HWND except)
 {
-    Search search{pid, &title, except, nullptr};
-    ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    // FindWindow would also return hidden windows, and every dialog here has class #32770.
+    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        const bool visible = owner == pid && window != except && ::IsWindowVisible(window);
+        if (visible && (title.empty() || TextOf(window) == title)) return window;
+    }
+    return nullptr;
 }
 
 std::wstring TextOf(HWND window)

@@ -10,10 +10,13 @@
 #include "support/TempFolder.h"
 
 // The built programs, as Windows paths: the shipped one and the one that keeps test counters.
-std::string InstallerExe();
-std::string ProbesExe();
+inline std::string InstallerExe() { return HostPathFromEnvironment("VELANINST_EXE"); }
+inline std::string ProbesExe() { return HostPathFromEnvironment("VELANINST_PROBES_EXE"); }
 // A counter the probes build keeps on a window ("VelanSkinLoads", "VelanSkinDraws").
-ULONG_PTR ProbeValue(HWND window, const wchar_t* name);
+inline ULONG_PTR ProbeValue(HWND window, const wchar_t* name)
+{
+    return reinterpret_cast<ULONG_PTR>(::GetPropW(window, name));
+}
 
 class InstallerProcess {
 public:

@@ -1,13 +1,34 @@
-// ScreenShot: a block copy of the screen into a top-down 32-bit bitmap.
+// ScreenShot: a block copy into a top-down 32-bit bitmap, from the screen or from a bitmap file.
 #include "Screen.h"
 
-ScreenShot::ScreenShot(const RECT& area)
-    : m_width(area.right - area.left),
-      m_height(area.bottom - area.top),
-      m_pixels(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height))
+#include <algorithm>
+
+ScreenShot::ScreenShot(const RECT& area) : m_width(area.right - area.left), m_height(area.bottom - area.top)
 {
     HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
+    Copy(screen, area.left, area.top);
+    ::ReleaseDC(nullptr, screen);
+}
+
+ScreenShot::ScreenShot(const std::string& bmpPath)
+{
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        ::LoadImageA(nullptr, bmpPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (!bitmap) return;
+    BITMAP info{};
+    ::GetObjectW(bitmap, sizeof info, &info);
+    m_width = info.bmWidth;
+    m_height = info.bmHeight;
+    HDC file = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(file, bitmap);
+    Copy(file, 0, 0);
+    ::SelectObject(file, old);
+    ::DeleteDC(file);
+    ::DeleteObject(bitmap);
+}
+
+void ScreenShot::Copy(HDC source, int x, int y)
+{
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = m_width;
@@ -16,16 +37,16 @@ ScreenShot::ScreenShot(const RECT& area)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = ::CreateCompatibleDC(source);
+    HBITMAP bitmap = ::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, m_width, m_height, screen, area.left, area.top, SRCCOPY);
+    ::BitBlt(memory, 0, 0, m_width, m_height, source, x, y, SRCCOPY);
     ::GdiFlush();
-    const DWORD* source = static_cast<const DWORD*>(bits);
-    m_pixels.assign(source, source + m_pixels.size());
+    const DWORD* pixels = static_cast<const DWORD*>(bits);
+    m_pixels.assign(pixels, pixels + static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height));
     ::SelectObject(memory, old);
     ::DeleteObject(bitmap);
     ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
 }
 
 COLORREF ScreenShot::At(int x, int y) const
@@ -52,30 +73,12 @@ RECT ScreenRectOf(HWND window)
 
 int DifferencesFromBitmapFile(const RECT& area, const std::string& bmpPath)
 {
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        ::LoadImageA(nullptr, bmpPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (!bitmap) return -1;
-    BITMAP info{};
-    ::GetObjectW(bitmap, sizeof info, &info);
-    BITMAPINFO request{};
-    request.bmiHeader.biSize = sizeof request.bmiHeader;
-    request.bmiHeader.biWidth = info.bmWidth;
-    request.bmiHeader.biHeight = -info.bmHeight;
-    request.bmiHeader.biPlanes = 1;
-    request.bmiHeader.biBitCount = 32;
-    request.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> pixels(static_cast<std::size_t>(info.bmWidth) * static_cast<std::size_t>(info.bmHeight));
-    HDC screen = ::GetDC(nullptr);
-    ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &request, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    ::DeleteObject(bitmap);
+    const ScreenShot file(bmpPath);
+    if (file.m_pixels.empty()) return -1;
     const ScreenShot shot(area);
     int differences = 0;
-    for (int y = 0; y < info.bmHeight && y < shot.Height(); ++y) {
-        for (int x = 0; x < info.bmWidth && x < shot.Width(); ++x) {
-            const DWORD p = pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(info.bmWidth) + x];
-            differences += shot.At(x, y) != RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-        }
+    for (int y = 0; y < std::min(file.m_height, shot.m_height); ++y) {
+        for (int x = 0; x < std::min(file.m_width, shot.m_width); ++x) differences += shot.At(x, y) != file.At(x, y);
     }
     return differences;
 }

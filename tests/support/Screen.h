@@ -1,4 +1,4 @@
-// Pixels read back from the screen.
+// Pixels read back from the screen, and from bitmap files to compare them with.
 #pragma once
 
 #include <windows.h>
@@ -10,20 +10,23 @@ class ScreenShot {
 public:
     // Copies a screen rectangle.
     explicit ScreenShot(const RECT& area);
+    // The pixels of a bitmap file (empty when it does not load).
+    explicit ScreenShot(const std::string& bmpPath);
     // The colour at a point relative to the rectangle's corner, as 0x00BBGGRR.
     COLORREF At(int x, int y) const;
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
     // How many pixels of a rectangle (relative) have exactly this colour.
     int Count(const RECT& part, COLORREF colour) const;
 
 private:
-    int m_width;
-    int m_height;
+    friend int DifferencesFromBitmapFile(const RECT& area, const std::string& bmpPath);
+    void Copy(HDC source, int x, int y);
+
+    int m_width = 0;
+    int m_height = 0;
     std::vector<DWORD> m_pixels;
 };
 
-// How many pixels of a screen rectangle differ from a bitmap file drawn at its corner.
+// How many pixels of a screen rectangle differ from a bitmap file drawn at its corner (-1: no file).
 int DifferencesFromBitmapFile(const RECT& area, const std::string& bmpPath);
 
 // The screen rectangle of a window, or of a control of a dialog.

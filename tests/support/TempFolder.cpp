@@ -30,15 +30,12 @@ void RemoveTree(const std::string& folder)
 
 TempFolder::TempFolder(const std::string& baseFolder)
 {
-    char base[MAX_PATH] = {};
-    if (baseFolder.empty()) {
-        ::GetTempPathA(MAX_PATH, base);
-    } else {
-        lstrcpynA(base, baseFolder.c_str(), MAX_PATH);
-    }
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string base = baseFolder.empty() ? std::string(temp) : baseFolder;
     static unsigned counter = 0;
     for (;;) {
-        m_path = std::string(base) + "velan" + std::to_string(::GetCurrentProcessId()) + "_" +
+        m_path = base + "velan" + std::to_string(::GetCurrentProcessId()) + "_" +
                  std::to_string(++counter) + "\\";
         if (::CreateDirectoryA(m_path.c_str(), nullptr)) break;
         if (::GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create " + m_path);

@@ -20,9 +20,9 @@ TEST_F(Faults, PlayWithoutMemoryKeepsNoChannel)
         int channel = -1;
         for (long tries = 0, allowed = 0; channel < 0 && tries < 200; ++tries) {
             if (tries >= 40) ++allowed;
-            FailAllocationsAfter(allowed);
+            g_allocationsLeft = allowed;
             channel = FSOUND_Stream_Play(FSOUND_FREE, stream);
-            AllowAllocations();
+            g_allocationsLeft = -1;
             if (channel < 0) {
                 ASSERT_EQ(FSOUND_GetError(), FSOUND_ERR_MEMORY) << name << ", allocation " << allowed;
             }
@@ -41,12 +41,12 @@ TEST(FaultsPlayer, StopsAskingADeviceThatRefusesTheSound)
     dir.Write("backgrnd.snd", PcmWav(1, 22050, 16, std::string(88200, '\x10')));
     CMusicPlayer player;
     ASSERT_EQ(player.LastError(), "");
-    RefuseDevice(true);
-    const int before = DeviceOpens();
+    g_refuseDevice = true;
+    const int before = g_deviceOpens;
     ASSERT_TRUE(player.Play((dir / "backgrnd.snd").c_str()));
     ::Sleep(600);  // a dozen of the worker's pauses
-    EXPECT_EQ(DeviceOpens() - before, 1);
+    EXPECT_EQ(g_deviceOpens - before, 1);
     EXPECT_EQ(player.LastError(),
               "Soundcard does not support the features needed for this soundsystem (16bit stereo output)");
-    RefuseDevice(false);
+    g_refuseDevice = false;
 }

@@ -4,15 +4,14 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <new>
 
-namespace {
-
-std::atomic<long> g_allocationsLeft{-1};  // -1: no limit
+std::atomic<long> g_allocationsLeft{-1};
 std::atomic<bool> g_refuseDevice{false};
 std::atomic<int> g_deviceOpens{0};
+
+namespace {
 
 using WaveOutOpen = MMRESULT(WINAPI*)(LPHWAVEOUT, UINT, LPCWAVEFORMATEX, DWORD_PTR, DWORD_PTR, DWORD);
 
@@ -48,24 +47,4 @@ void* operator new(std::size_t size)
     if (left == 0) throw std::bad_alloc();
     if (void* block = std::malloc(size != 0 ? size : 1)) return block;
     throw std::bad_alloc();
-}
-
-void FailAllocationsAfter(long allowed)
-{
-    g_allocationsLeft = allowed;
-}
-
-void AllowAllocations()
-{
-    g_allocationsLeft = -1;
-}
-
-void RefuseDevice(bool refuse)
-{
-    g_refuseDevice = refuse;
-}
-
-int DeviceOpens()
-{
-    return g_deviceOpens;
 }

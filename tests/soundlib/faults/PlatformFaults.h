@@ -1,11 +1,11 @@
 // The platform failing under the sound library on demand: memory running out, the output device refusing.
 #pragma once
 
-// Lets `allowed` more allocations through, then fails every one until AllowAllocations.
-void FailAllocationsAfter(long allowed);
-void AllowAllocations();
+#include <atomic>
 
+// How many more allocations succeed before every one fails; -1 for no limit.
+extern std::atomic<long> g_allocationsLeft;
 // While set, opening a waveOut device fails as a device refusing the format does.
-void RefuseDevice(bool refuse);
+extern std::atomic<bool> g_refuseDevice;
 // How often a waveOut device has been asked for, refused or not.
-int DeviceOpens();
+extern std::atomic<int> g_deviceOpens;

@@ -47,7 +47,7 @@ private:
 
 }  // namespace
 
-TEST(BrowseCallback, PreselectsTheUntrimmedPath)
+TEST(BrowseCallback, PreselectsTheUntrimmedPathAndOnlyThat)
 {
     StandIn browser;
     const BrowseStart start{"Vyberte", " D:\\Hry\\VELAN\\ "};
@@ -55,11 +55,8 @@ TEST(BrowseCallback, PreselectsTheUntrimmedPath)
     ASSERT_EQ(g_requests.size(), 1u);
     EXPECT_EQ(g_requests[0].isPath, static_cast<WPARAM>(TRUE));
     EXPECT_EQ(g_requests[0].path, " D:\\Hry\\VELAN\\ ");
-}
-
-TEST(BrowseCallback, EmptyPathAndOtherNotificationsAskNothing)
-{
-    StandIn browser;
+    // An empty path, and any other notification, ask nothing.
+    g_requests.clear();
     const BrowseStart empty{"Vyberte", CString()};
     EXPECT_EQ(BrowseCallback(browser.Get(), BFFM_INITIALIZED, 0, reinterpret_cast<LPARAM>(&empty)), 0);
     const BrowseStart root{"Vyberte", "C:\\"};

@@ -1,4 +1,4 @@
-// CTextFile on real files: lines across buffer boundaries, sharing with writers (tested here only), missing and unreadable files.
+// CTextFile on real files: lines across buffer ends, missing files, writers (tested here only), unreadable files.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -36,16 +36,11 @@ TEST(TextFile, ReadsLinesAcrossBufferBoundaries)
     EXPECT_EQ(ReadAll(dir / "list.cfg"), expected);
 }
 
-TEST(TextFile, MissingFileDoesNotOpen)
+TEST(TextFile, MissingFilesAndWritersAreRefused)
 {
     TempFolder dir;
-    CTextFile file;
-    EXPECT_FALSE(file.Open((dir / "absent").c_str()));
-}
-
-TEST(TextFile, WritersAreRefusedBothWays)
-{
-    TempFolder dir;
+    CTextFile absent;
+    EXPECT_FALSE(absent.Open((dir / "absent").c_str()));
     dir.Write("list", "x|y\n");
     const std::string path = dir / "list";
 
