@@ -193,6 +193,7 @@ TEST_F(Install, ListLinesRefusedAtLoad)
         {shipped + std::string("|a\0C:\\Windows\\y", 15), unsafe + L"a"},
         {shipped + std::string("\0x|ok.txt", 9), unsafe + L"ok.txt"},
         {shipped + "|data\\tab\tx.txt", unsafe + L"data\\tab"},
+        {shipped + "|what?.txt", unsafe + L"what?.txt"},
         {shipped + "|CON", unsafe + L"CON"},
         {shipped + "|readme.", unsafe + L"readme."},
         // A missing shipped file: the first of them is the one named.

@@ -1,9 +1,10 @@
 // The copy plan and the undo record: destinations as the file system reads them, what each pair
-// replaces, the folders a run creates and the record's bytes (the undo of every moment of a run is
-// shown on real files, where a wrong step would leave the game changed).
+// replaces, the folders a run creates, the record's bytes, and the steps that undo every moment of
+// a run (played out on real files in the copy engine's tests).
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,16 @@ std::string Joined(const std::vector<CString>& items)
 {
     std::string shown;
     for (const CString& item : items) shown += item.Bytes() + "; ";
+    return shown;
+}
+
+std::string Shown(const std::vector<UndoStep>& steps)
+{
+    std::string shown;
+    for (const UndoStep& step : steps) {
+        const char* op = step.op == UndoOp::DeleteFile ? "delete " : step.op == UndoOp::MoveBack ? "back " : "rmdir ";
+        shown += op + step.path.Bytes() + (step.from.IsEmpty() ? "" : " from " + step.from.Bytes()) + "; ";
+    }
     return shown;
 }
 
@@ -144,4 +155,34 @@ TEST(UndoRecord, RecordOfAPlanListsEachDestinationOnce)
     EXPECT_EQ(record.files[1].relative, "sub\\y.dat");
     EXPECT_FALSE(record.files[1].replaces);
     EXPECT_EQ(AsideName(1), "1");
+}
+
+TEST(UndoRecord, UndoOfEveryMomentOfARun)
+{
+    UndoRecord record;
+    record.newFolders = {CString("new"), CString("new\\sub")};
+    record.files = {{CString("a.dat"), true}, {CString("new\\sub\\b.dat"), false}, {CString("c.dat"), true}};
+    const struct {
+        const char* moment;
+        std::set<std::string> disk;
+        const char* undo;
+    } cases[] = {
+        {"record written, nothing changed", {"G\\a.dat", "G\\c.dat"}, ""},
+        {"folders made", {"G\\a.dat", "G\\c.dat", "G\\new", "G\\new\\sub"}, "rmdir G\\new\\sub; rmdir G\\new; "},
+        {"first original moved aside, not yet copied",
+         {"U\\0", "G\\c.dat", "G\\new", "G\\new\\sub"},
+         "back G\\a.dat from U\\0; rmdir G\\new\\sub; rmdir G\\new; "},
+        {"second file half written",
+         {"U\\0", "G\\a.dat", "G\\new\\sub\\b.dat", "G\\c.dat", "G\\new", "G\\new\\sub"},
+         "delete G\\new\\sub\\b.dat; delete G\\a.dat; back G\\a.dat from U\\0; rmdir G\\new\\sub; rmdir G\\new; "},
+        {"every file copied",
+         {"U\\0", "U\\2", "G\\a.dat", "G\\new\\sub\\b.dat", "G\\c.dat", "G\\new", "G\\new\\sub"},
+         "delete G\\c.dat; back G\\c.dat from U\\2; delete G\\new\\sub\\b.dat; delete G\\a.dat; "
+         "back G\\a.dat from U\\0; rmdir G\\new\\sub; rmdir G\\new; "},
+    };
+    for (const auto& c : cases) {
+        const std::vector<UndoStep> steps =
+            PlanUndo(record, "G\\", "U\\", [&](const CString& path) { return c.disk.count(path.Bytes()) > 0; });
+        EXPECT_EQ(Shown(steps), c.undo) << c.moment;
+    }
 }
