@@ -5,8 +5,8 @@
 #
 # Usage: tools/fuzz.sh [SECONDS]
 #   SECONDS given: a search of that many seconds (half of it for sounds), new each time: by hand.
-#   none: the test command's run, a fixed seed and a fixed number of inputs, so that the same
-#   sources always meet the same inputs and a green run stays green.
+#   none: the test command's run, a fixed seed and a fixed number of inputs: its length does not
+#   hang on the machine's speed, and it repeats much the same search each time rather than a new one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ $# -gt 0 ]; then
