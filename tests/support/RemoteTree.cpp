@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include "framework/Handle.h"
+
 namespace {
 
 // A block of memory in the window's process, freed with the object.
@@ -11,18 +13,19 @@ struct RemoteBlock {
     {
         DWORD pid = 0;
         ::GetWindowThreadProcessId(window, &pid);
-        process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (process) at = static_cast<BYTE*>(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+        process = CHandle(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+        if (process.IsValid()) {
+            at = static_cast<BYTE*>(::VirtualAllocEx(process.Get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+        }
     }
     ~RemoteBlock()
     {
-        if (at) ::VirtualFreeEx(process, at, 0, MEM_RELEASE);
-        if (process) ::CloseHandle(process);
+        if (at) ::VirtualFreeEx(process.Get(), at, 0, MEM_RELEASE);
     }
     RemoteBlock(const RemoteBlock&) = delete;
     RemoteBlock& operator=(const RemoteBlock&) = delete;
 
-    HANDLE process = nullptr;
+    CHandle process;
     BYTE* at = nullptr;
 };
 
@@ -39,9 +42,9 @@ std::wstring SelectedTreeItemText(HWND tree)
     record.hItem = reinterpret_cast<HTREEITEM>(item);
     record.pszText = reinterpret_cast<wchar_t*>(block.at + sizeof(TVITEMW));
     record.cchTextMax = 259;
-    ::WriteProcessMemory(block.process, block.at, &record, sizeof record, nullptr);
+    ::WriteProcessMemory(block.process.Get(), block.at, &record, sizeof record, nullptr);
     ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(block.at));
-    ::ReadProcessMemory(block.process, block.at + sizeof(TVITEMW), text, sizeof text - sizeof(wchar_t), nullptr);
+    ::ReadProcessMemory(block.process.Get(), block.at + sizeof(TVITEMW), text, sizeof text - sizeof(wchar_t), nullptr);
     return text;
 }
 
@@ -50,6 +53,6 @@ LRESULT SendWithRemoteText(HWND window, UINT message, WPARAM wp, const std::wstr
     const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
     RemoteBlock block(window, bytes);
     if (!block.at) return 0;
-    ::WriteProcessMemory(block.process, block.at, text.c_str(), bytes, nullptr);
+    ::WriteProcessMemory(block.process.Get(), block.at, text.c_str(), bytes, nullptr);
     return ::SendMessageW(window, message, wp, reinterpret_cast<LPARAM>(block.at));
 }
