@@ -56,7 +56,8 @@ TEST_F(Browse, CancelKeepsTheTextAndOkPutsTheChosenFolder)
     const ULONG_PTR loads = ProbeValue(m_dialog, L"VelanSkinLoads");
     const RECT close = ScreenRectOf(Item(IDCANCEL));
     ::SetCursorPos(close.left + 10, close.top + 10);
-    EXPECT_TRUE(WaitUntil([&] { return ProbeValue(m_dialog, L"VelanSkinLoads") == loads + 1; }, 2000));
+    // At least one load: a change the pointer caused before it moved here may still be on its way.
+    EXPECT_TRUE(WaitUntil([&] { return ProbeValue(m_dialog, L"VelanSkinLoads") > loads; }, 2000));
     ::SetCursorPos(0, 0);
     Close(browser, IDCANCEL);
     EXPECT_EQ(PathBox(), L"  typed, not a folder  ");
