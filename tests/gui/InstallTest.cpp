@@ -69,15 +69,6 @@ protected:
             if (!WaitUntil([&] { return !::IsWindow(notepad); }, 5000)) break;
         }
     }
-    // Presses Play: the installer ends and the launcher records its folder and command line.
-    std::string Play()
-    {
-        Press(m_dialog, IDOK);
-        EXPECT_TRUE(m_installer->WaitForExit()) << "the installer did not close";
-        std::string record;
-        WaitUntil([&] { return (record = Game("launched.txt")) != "<missing>"; });
-        return record;
-    }
     bool Shows(int id, const char* bitmap) const
     {
         const std::string file = HostPathFromEnvironment("VELAN_ART_DIR") + "\\" + bitmap;
@@ -90,7 +81,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Install, TypicalRunFromRegistryToPlay)
+TEST_F(Install, TypicalRunFromRegistryToPlayWithTheLauncherGoneOnce)
 {
     // A folder with blanks, and destinations that only look like refused ones (a Czech name in code
     // page 1250 needs the host's Czech locale).
@@ -102,20 +93,55 @@ TEST_F(Install, TypicalRunFromRegistryToPlay)
     SetRegistryPath(m_gameDir);
     Start();
     EXPECT_EQ(PathBox(), Wide(m_gameDir));
+    Press(m_dialog, IDC_INFO);
+    EXPECT_TRUE(InfoDocumentOpened()) << "info o překladu";
     EXPECT_EQ(RunInstall(), kDone) << m_messages;
     EXPECT_TRUE(InfoDocumentOpened());
-    EXPECT_EQ(Game("backup\\strings.dat"), "original");
-    EXPECT_EQ(Game("strings.dat"), "translated");
-    EXPECT_EQ(Game("override\\menu.tga"), "menu");
-    EXPECT_EQ(Game("keep.txt"), "untouched");
-    EXPECT_EQ(Game("data\\con_table.dat"), "translated");
-    EXPECT_EQ(Game("Čeština\\Řeč.txt"), "menu");
+    const std::map<std::string, std::string> expected = {
+        {"backup\\strings.dat", "original"}, {"strings.dat", "translated"}, {"override\\menu.tga", "menu"},
+        {"keep.txt", "untouched"}, {"data\\con_table.dat", "translated"}, {"Čeština\\Řeč.txt", "menu"}};
+    for (const auto& file : expected) EXPECT_EQ(Game(file.first), file.second) << file.first;
     EXPECT_EQ(PathBox(), Wide(m_gameDir)) << "the box is not rewritten";
-    EXPECT_EQ(Play(), m_gameDir + "\n\"" + m_gameDir + "\\launcher.exe\"\n");
+
+    // Play with the launcher gone: the reason in a box, the installer stays and hover still works.
+    const std::string launcher = m_gameDir + "\\launcher.exe";
+    ASSERT_TRUE(::DeleteFileA(launcher.c_str()));
+    const RECT play = ScreenRectOf(Item(IDOK));
+    ::SetCursorPos(play.left + 20, play.top + 20);
+    ASSERT_TRUE(Shows(IDOK, "bmp146.bmp")) << "Play lights under the pointer";
+    Press(m_dialog, IDOK);
+    HWND box = m_installer->WaitForWindow(L"", m_dialog);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(TextOf(box), L"VELANInst");
+    wchar_t reason[512] = {};
+    ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_FILE_NOT_FOUND, 0,
+                     reason, 512, nullptr);
+    std::wstring expectedBox = L"Nelze spustit " + Wide(launcher) + L"\n" + reason;
+    expectedBox.erase(expectedBox.find_last_not_of(L"\r\n") + 1);
+    EXPECT_EQ(AnswerBox(), expectedBox);
+    EXPECT_FALSE(m_installer->WaitForExit(300));
+    EXPECT_TRUE(::IsWindowEnabled(m_dialog));
+    ::SetCursorPos(0, 0);
+    EXPECT_TRUE(Shows(IDOK, "bmp145.bmp"));
+    ::SetCursorPos(play.left + 20, play.top + 20);
+    EXPECT_TRUE(Shows(IDOK, "bmp146.bmp"));
+    // The user puts the launcher back and presses Play again: the installer ends, and the launcher
+    // records its folder and command line.
+    ASSERT_TRUE(::CopyFileA(HostPathFromEnvironment("FAKE_LAUNCHER_EXE").c_str(), launcher.c_str(), FALSE));
+    Press(m_dialog, IDOK);
+    EXPECT_TRUE(m_installer->WaitForExit()) << "the installer did not close";
+    const std::string launched = m_gameDir + "\n\"" + launcher + "\"\n";
+    EXPECT_TRUE(WaitUntil([&] { return Game("launched.txt") == launched; })) << Game("launched.txt");
 }
 
 TEST_F(Install, RefusalsBeforeTheFirstChange)
 {
+    Start();
+    Type(L"   ");  // blanks alone are no path
+    Press(m_dialog, IDOK);
+    EXPECT_EQ(AnswerBox(), L"Nejprve zadejte cestu s nainstalovanou hrou!");
+    EXPECT_FALSE(::IsWindowVisible(Item(IDC_STATUS)));
+    Close();
     // A sparse file of 8 TiB: far more than the volume holds, and far past 32 bits.
     HANDLE huge = ::CreateFileA((m_dir / "data\\huge.dat").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     LARGE_INTEGER size;
@@ -131,8 +157,9 @@ TEST_F(Install, RefusalsBeforeTheFirstChange)
         {kList, m_gameDir, "art\\menu.tga", L"Nelze nalézt soubor " + Wide(m_dir / "art\\menu.tga"), false},
         {"<INSTDIR>data\\strings.dat|strings.dat\r\n<INSTDIR>data\\huge.dat|huge.dat\r\n", m_gameDir, "",
          L"Nedostatek místa na disku. Pro instalaci je potřeba přibližně 8388608 MB volného místa.", true},
-        // Nothing to copy is no refusal: the run completes, and the button turns to Play.
-        {"", m_gameDir, "", kDone, true},
+        // Nothing to copy is no refusal, and blanks around the path are no part of it: the run
+        // completes, and the button turns to Play.
+        {"", "  " + m_gameDir + " \t", "", kDone, true},
     };
     const std::map<std::string, std::string> before = GameTree();
     for (const auto& c : cases) {
@@ -180,22 +207,18 @@ TEST_F(Install, FailedCopyPutsEverythingBackAndARunAfterwardsCompletes)
 
 TEST_F(Install, ListLinesRefusedAtLoad)
 {
+    // One row for each way the bytes reach the rules (each rule is tested on its own below the
+    // window); a destination is shown up to its first control byte.
     const std::string shipped = "<INSTDIR>data\\strings.dat";
-    // A destination is shown up to its first control byte.
     const std::wstring unsafe = L"Neplatný cíl v seznamu souborů: ";
     const struct {
         std::string lines;
         std::wstring status;
     } cases[] = {
         {shipped + "|..\\evil.dll", unsafe + L"..\\evil.dll"},
-        {shipped + "|C:\\windows\\evil.dll", unsafe + L"C:\\windows\\evil.dll"},
-        {shipped + "|\\\\\\server\\share\\evil.dll", unsafe + L"\\\\server\\share\\evil.dll"},
         {shipped + std::string("|a\0C:\\Windows\\y", 15), unsafe + L"a"},
         {shipped + std::string("\0x|ok.txt", 9), unsafe + L"ok.txt"},
-        {shipped + "|data\\tab\tx.txt", unsafe + L"data\\tab"},
         {shipped + "|what?.txt", unsafe + L"what?.txt"},
-        {shipped + "|CON", unsafe + L"CON"},
-        {shipped + "|readme.", unsafe + L"readme."},
         // A missing shipped file: the first of them is the one named.
         {"translation\r\n" + shipped + "|a\r\n\r\n<INSTDIR>art\\gone.tga|b\r\n<INSTDIR>gone-too.dat|c",
          L"Nelze nalézt soubor " + Wide(m_dir / "art\\gone.tga")},
@@ -207,46 +230,6 @@ TEST_F(Install, ListLinesRefusedAtLoad)
         EXPECT_FALSE(InstallEnabled()) << Status();
         Close();
     }
-}
-
-TEST_F(Install, PlayWithoutALauncherKeepsTheInstallerOpen)
-{
-    Start();
-    Type(L"   ");  // blanks alone are no path
-    Press(m_dialog, IDOK);
-    EXPECT_EQ(AnswerBox(), L"Nejprve zadejte cestu s nainstalovanou hrou!");
-    EXPECT_FALSE(::IsWindowVisible(Item(IDC_STATUS)));
-    Type(L"  " + Wide(m_gameDir) + L" \t");  // blanks around the path are no part of it
-    ASSERT_EQ(RunInstall(), kDone);
-    EXPECT_TRUE(InfoDocumentOpened());
-    EXPECT_EQ(Game("strings.dat"), "translated");
-    EXPECT_EQ(PathBox(), L"  " + Wide(m_gameDir) + L" \t");
-    const std::string launcher = m_gameDir + "\\launcher.exe";
-    ASSERT_TRUE(::DeleteFileA(launcher.c_str()));
-    const RECT play = ScreenRectOf(Item(IDOK));
-    ::SetCursorPos(play.left + 20, play.top + 20);
-    ASSERT_TRUE(Shows(IDOK, "bmp146.bmp")) << "Play lights under the pointer";
-
-    Press(m_dialog, IDOK);
-    HWND box = m_installer->WaitForWindow(L"", m_dialog);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(TextOf(box), L"VELANInst");
-    wchar_t reason[512] = {};
-    ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_FILE_NOT_FOUND, 0,
-                     reason, 512, nullptr);
-    std::wstring expected = L"Nelze spustit " + Wide(launcher) + L"\n" + reason;
-    expected.erase(expected.find_last_not_of(L"\r\n") + 1);
-    EXPECT_EQ(AnswerBox(), expected);
-    EXPECT_FALSE(m_installer->WaitForExit(300));
-    EXPECT_TRUE(::IsWindowEnabled(m_dialog));
-    // Hover tracking runs again: Play dims when the pointer leaves and lights when it returns.
-    ::SetCursorPos(0, 0);
-    EXPECT_TRUE(Shows(IDOK, "bmp145.bmp"));
-    ::SetCursorPos(play.left + 20, play.top + 20);
-    EXPECT_TRUE(Shows(IDOK, "bmp146.bmp"));
-    // The user puts the launcher back and presses Play again.
-    ASSERT_TRUE(::CopyFileA(HostPathFromEnvironment("FAKE_LAUNCHER_EXE").c_str(), launcher.c_str(), FALSE));
-    EXPECT_EQ(Play(), m_gameDir + "\n\"" + launcher + "\"\n");
 }
 
 TEST_F(Install, GameOnAReadOnlyLocationLosesNothing)
