@@ -82,11 +82,6 @@ std::wstring TextOf(HWND window)
     return std::wstring(buffer.data(), static_cast<std::size_t>(got));
 }
 
-std::wstring MessageBoxText(HWND box)
-{
-    return TextOf(::GetDlgItem(box, 0xFFFF));
-}
-
 void Press(HWND dialog, int id)
 {
     ::PostMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);

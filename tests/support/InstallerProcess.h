@@ -45,7 +45,6 @@ private:
 
 HWND FindProcessWindow(DWORD pid, const std::wstring& title, HWND except);
 std::wstring TextOf(HWND window);
-std::wstring MessageBoxText(HWND box);
 // Presses a button without waiting for what the press opens (a modal box would block a send).
 void Press(HWND dialog, int id);
 std::wstring Wide(const std::string& ascii);

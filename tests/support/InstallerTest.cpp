@@ -5,10 +5,12 @@ namespace {
 
 const char kGameKey[] = "SOFTWARE\\Dorvane\\RN\\VELAN";
 
-// A message box keeps its text in a static with id 0xFFFF; the progress window has none.
+// A message box keeps its text in a static with this id; the progress window has none.
+const int kBoxText = 0xFFFF;
+
 bool IsMessageBox(HWND window)
 {
-    return window && ::GetDlgItem(window, 0xFFFF) != nullptr;
+    return window && ::GetDlgItem(window, kBoxText) != nullptr;
 }
 
 }  // namespace
@@ -48,7 +50,7 @@ std::wstring InstallerTest::AnswerBox()
     HWND box = nullptr;
     WaitUntil([&] { return IsMessageBox(box = FindProcessWindow(m_installer->Id(), L"", m_dialog)); }, 15000);
     if (!IsMessageBox(box)) return std::wstring();
-    const std::wstring text = MessageBoxText(box);
+    const std::wstring text = TextOf(::GetDlgItem(box, kBoxText));
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);
     WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); });
     return text;
@@ -62,7 +64,7 @@ std::wstring InstallerTest::RunInstall()
     WaitUntil([&] {
         HWND box = FindProcessWindow(m_installer->Id(), L"", m_dialog);
         if (IsMessageBox(box)) {
-            m_messages += MessageBoxText(box) + L"\n";
+            m_messages += TextOf(::GetDlgItem(box, kBoxText)) + L"\n";
             ::PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
         now = Status();
