@@ -4,55 +4,36 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <vector>
 
-#include "framework/LineSplitter.h"
 #include "install/CopyPlan.h"
 #include "install/DestinationRules.h"
 #include "install/InstallPlan.h"
 #include "install/Manifest.h"
 #include "install/UndoRecord.h"
-
-namespace {
-
-// Splits the bytes as the text-file reader does, in chunks whose sizes the input chooses.
-class ChunkedLines {
-public:
-    ChunkedLines(const uint8_t* data, std::size_t size) : m_data(reinterpret_cast<const char*>(data)), m_size(size) {}
-    bool Next(CString& line)
-    {
-        while (!m_lines.NextLine(line)) {
-            if (m_lines.AtEnd()) return false;
-            if (m_at == m_size) {
-                m_lines.Finish();
-                continue;
-            }
-            const std::size_t chunk = 1 + static_cast<unsigned char>(m_data[m_at]) % 61;
-            const std::size_t n = chunk < m_size - m_at ? chunk : m_size - m_at;
-            const std::size_t used = m_lines.Feed(m_data + m_at, n);
-            m_at += n;
-            if (used < n) m_at = m_size;  // an end mark: nothing after it is read
-        }
-        return true;
-    }
-
-private:
-    const char* m_data;
-    std::size_t m_size;
-    std::size_t m_at = 0;
-    CLineSplitter m_lines;
-};
-
-}  // namespace
+#include "support/LineChunks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
+    // Split as the text-file reader does, in chunks whose sizes the input chooses. As version:
+    // every line is shown with CR LF added, so no line may hold a line feed of its own.
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::vector<std::string> lines = LinesInChunks(bytes, [&](std::size_t at) { return 1 + data[at] % 61; });
+    for (const std::string& line : lines) {
+        if (line.find('\n') != std::string::npos) __builtin_trap();
+    }
+
     // As files.cfg: shipped files "exist" when their name has an even length.
     CStringArray sources;
     CStringArray dests;
-    ChunkedLines list(data, size);
-    const ManifestOutcome outcome = ReadManifest([&](CString& line) { return list.Next(line); },
-                                                 [](const CString& p) { return p.GetLength() % 2 == 0; },
-                                                 "D:\\CZ\\", sources, dests);
+    std::size_t next = 0;
+    const ManifestOutcome outcome = ReadManifest(
+        [&](CString& line) {
+            if (next == lines.size()) return false;
+            line = CString(lines[next++]);
+            return true;
+        },
+        [](const CString& p) { return p.GetLength() % 2 == 0; }, "D:\\CZ\\", sources, dests);
     if (sources.GetSize() != dests.GetSize()) __builtin_trap();
     if (outcome.stop == ManifestStop::None && !outcome.subject.IsEmpty()) __builtin_trap();
     for (int i = 0; i < dests.GetSize(); ++i) {
@@ -84,21 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     }
     // With every original aside and every file written, the undo deletes each file and moves each
     // original back.
-    const std::vector<UndoStep> undo = PlanUndo(parsed, "C:\\Hra\\", "C:\\Hra\\u\\", [](const CString&) { return true; });
-    const auto count = [&](UndoOp op) { return std::count_if(undo.begin(), undo.end(), [&](const UndoStep& u) { return u.op == op; }); };
+    const std::vector<UndoStep> undo =
+        PlanUndo(parsed, "C:\\Hra\\", "C:\\Hra\\u\\", [](const CString&) { return true; });
+    const auto count = [&](UndoOp op) {
+        return std::count_if(undo.begin(), undo.end(), [&](const UndoStep& u) { return u.op == op; });
+    };
     if (count(UndoOp::MoveBack) != replaced || count(UndoOp::DeleteFile) != entries) __builtin_trap();
 
-    // As version: every line comes back with CR LF, and no line holds a line feed.
-    ChunkedLines note(data, size);
-    CString line;
-    CString text;
-    while (note.Next(line)) {
-        if (line.Find('\n') >= 0) __builtin_trap();
-        text += line;
-        text += "\r\n";
-    }
-
     // The MB figure over the whole input taken as a byte count.
-    FormatMegabytes(CString(reinterpret_cast<const char*>(data), size), size);
+    FormatMegabytes(CString(bytes), size);
     return 0;
 }

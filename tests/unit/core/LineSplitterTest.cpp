@@ -4,31 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/LineSplitter.h"
-
-namespace {
-
-// Splits the bytes, fed in chunks of the given size.
-std::vector<std::string> Split(const std::string& bytes, std::size_t chunk = 7)
-{
-    CLineSplitter splitter;
-    std::vector<std::string> lines;
-    CString line;
-    for (std::size_t at = 0; at < bytes.size(); at += chunk) {
-        const std::size_t n = std::min(chunk, bytes.size() - at);
-        const std::size_t used = splitter.Feed(bytes.data() + at, n);
-        while (splitter.NextLine(line)) lines.push_back(line.Bytes());
-        if (used < n) break;
-    }
-    splitter.Finish();
-    while (splitter.NextLine(line)) lines.push_back(line.Bytes());
-    EXPECT_TRUE(splitter.AtEnd());
-    return lines;
-}
+#include "support/LineChunks.h"
 
 using Lines = std::vector<std::string>;
-
-}  // namespace
 
 TEST(LineRules, Table)
 {
@@ -54,7 +32,8 @@ TEST(LineRules, Table)
     };
     for (const Case& c : cases) {
         for (std::size_t chunk : {1u, 2u, 7u, 4096u}) {
-            EXPECT_EQ(Split(c.bytes, chunk), c.lines) << "input of " << c.bytes.size() << " bytes, chunk " << chunk;
+            EXPECT_EQ(LinesInChunks(c.bytes, [chunk](std::size_t) { return chunk; }), c.lines)
+                << "input of " << c.bytes.size() << " bytes, chunk " << chunk;
         }
     }
 }
@@ -62,7 +41,7 @@ TEST(LineRules, Table)
 TEST(LineRules, LinesHaveNoLengthLimit)
 {
     const std::string longLine(3 * 1024 * 1024, 'x');
-    const Lines lines = Split(longLine + "\r\n" + longLine, 65536);
+    const Lines lines = LinesInChunks(longLine + "\r\n" + longLine, [](std::size_t) { return 65536; });
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].size(), longLine.size());
     EXPECT_EQ(lines[1].size(), longLine.size());
