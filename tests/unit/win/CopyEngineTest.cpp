@@ -43,26 +43,21 @@ protected:
         m_dests.Add(dest.c_str());
     }
     CopyPlan Planned() const { return PlanCopy(m_sources, m_dests, m_game.Path().c_str(), ProbePath); }
-    CopyOutcome Run(CopyProgress& progress) const { return RunCopy(Planned(), m_game.Path().c_str(), progress); }
-    CopyOutcome Run() const
-    {
-        CopyProgress progress;
-        return Run(progress);
-    }
+    CopyOutcome Run() { return RunCopy(Planned(), m_game.Path().c_str(), m_progress); }
     std::map<std::string, std::string> Game() const { return SnapshotOf(m_game.Path()); }
 
     TempFolder m_pkg;
     TempFolder m_game;
     CStringArray m_sources;
     CStringArray m_dests;
+    CopyProgress m_progress;
 };
 
 }  // namespace
 
 TEST_F(CopyEngine, CopiesEveryPairInOrder)
 {
-    const CopyOutcome outcome = Run();
-    EXPECT_EQ(outcome.result, CopyResult::Done);
+    EXPECT_EQ(Run().result, CopyResult::Done);
     const std::map<std::string, std::string> expected = {
         {"backup", "<folder>"},       {"backup\\strings.dat", "original+ro"},
         {"strings.dat", "translated"}, {"Data", "<folder>"},
@@ -82,7 +77,6 @@ TEST_F(CopyEngine, AnErrorAtAnyPairPutsEverythingBack)
         Pair(m_pkg / ("free\\" + std::to_string(i)), "side\\" + std::to_string(i) + ".dat");
     }
     m_game.Write("side\\5.dat", "game's side 5");
-    const std::map<std::string, std::string> before = Game();
     // The game holds one file open without sharing: the run meets it at the first pair (reading
     // it for the backup), among the pairs copied side by side, or where a file of the game's own
     // is added.
@@ -99,10 +93,6 @@ TEST_F(CopyEngine, AnErrorAtAnyPairPutsEverythingBack)
         EXPECT_TRUE(outcome.restored);
         EXPECT_EQ(DifferencesBetween(start, Game()), "") << held;
     }
-    ::SetFileAttributesA((m_game / "docs\\ro.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileA((m_game / "docs\\ro.txt").c_str());
-    ::RemoveDirectoryA((m_game / "docs").c_str());
-    EXPECT_EQ(DifferencesBetween(before, Game()), "");
 }
 
 TEST_F(CopyEngine, ACancelWithinTheLastFilePutsEverythingBack)
@@ -112,13 +102,12 @@ TEST_F(CopyEngine, ACancelWithinTheLastFilePutsEverythingBack)
     m_pkg.Write("movie.bik", std::string(64 << 20, 'm'));
     Pair(m_pkg / "movie.bik", "movies\\intro.bik");
     const std::map<std::string, std::string> before = Game();
-    CopyProgress progress;
     std::thread user([&] {
         const DWORD start = ::GetTickCount();
-        while (progress.step.load() < 6 && ::GetTickCount() - start < 10000) ::Sleep(1);
-        progress.cancel.store(true);
+        while (m_progress.step.load() < 6 && ::GetTickCount() - start < 10000) ::Sleep(1);
+        m_progress.cancel.store(true);
     });
-    const CopyOutcome outcome = Run(progress);
+    const CopyOutcome outcome = Run();
     user.join();
     EXPECT_EQ(outcome.result, CopyResult::Cancelled);
     EXPECT_TRUE(outcome.restored);
@@ -131,14 +120,12 @@ TEST_F(CopyEngine, WhatCanBeCheckedStopsTheRunBeforeItsFirstChange)
     ::DeleteFileA((m_pkg / "x2").c_str());
     for (const std::string& named : {m_pkg / "x2", m_game / "docs\\ro.txt"}) {
         if (named != m_pkg / "x2") m_game.MakeFolder("docs\\ro.txt");
-        const CopyPlan plan = Planned();
         const std::map<std::string, std::string> before = Game();
-        CopyProgress progress;
-        const CopyOutcome outcome = RunCopy(plan, m_game.Path().c_str(), progress);
+        const CopyOutcome outcome = Run();
         EXPECT_EQ(outcome.result, CopyResult::Failed) << named;
         EXPECT_EQ(outcome.error, named == m_pkg / "x2" ? DWORD{ERROR_FILE_NOT_FOUND} : DWORD{ERROR_ACCESS_DENIED});
         EXPECT_EQ(outcome.path.Bytes(), named);
-        EXPECT_EQ(progress.step.load(), -1) << named;
+        EXPECT_EQ(m_progress.step.load(), -1) << named;
         EXPECT_EQ(DifferencesBetween(before, Game()), "") << named;
     }
 }
@@ -159,8 +146,7 @@ TEST_F(CopyEngine, ARunCutOffAtAnyMomentIsUndoneAtTheNextStart)
             const CopyStep& step = plan.steps[i];
             if (step.replaces) MoveFileSafely(gameDir + step.relative, undoDir + AsideName(step.undoIndex), buffer);
             if (i + 1 < moment || !step.replaces) {
-                CopyFileInChunks(step.source,
-                                 gameDir + step.relative, buffer, [](DWORD) { return true; });
+                CopyFileInChunks(step.source, gameDir + step.relative, buffer, [](DWORD) { return true; });
             }
         }
         EXPECT_EQ(RecoverUnfinishedRun(gameDir), Recovery::Undone) << moment;
@@ -170,8 +156,6 @@ TEST_F(CopyEngine, ARunCutOffAtAnyMomentIsUndoneAtTheNextStart)
 
 TEST_F(CopyEngine, LeftoversWithoutAWholeRecordAreClearedOnlyWhenNothingWasChanged)
 {
-    const CString gameDir = m_game.Path().c_str();
-    const std::string undo = m_game / "VELANInst.undo\\";
     const struct {
         const char* what;
         std::vector<std::pair<const char*, const char*>> files;
@@ -185,9 +169,9 @@ TEST_F(CopyEngine, LeftoversWithoutAWholeRecordAreClearedOnlyWhenNothingWasChang
     const std::map<std::string, std::string> before = Game();
     for (const auto& c : cases) {
         for (const auto& file : c.files) m_game.Write(std::string("VELANInst.undo\\") + file.first, file.second);
-        EXPECT_EQ(RecoverUnfinishedRun(gameDir), c.recovery) << c.what;
-        EXPECT_EQ(ProbePath(undo.c_str()), c.recovery == Recovery::Failed ? PathState::Folder : PathState::Missing)
-            << c.what;
+        EXPECT_EQ(RecoverUnfinishedRun(m_game.Path().c_str()), c.recovery) << c.what;
+        const PathState left = ProbePath((m_game / "VELANInst.undo").c_str());
+        EXPECT_EQ(left, c.recovery == Recovery::Failed ? PathState::Folder : PathState::Missing) << c.what;
     }
     EXPECT_EQ(RecoverUnfinishedRun(m_pkg.Path().c_str()), Recovery::None);
     std::map<std::string, std::string> after = Game();
