@@ -1,7 +1,9 @@
-// The installer dialog's routing: what the matching of a message to a row decides, and the two rows
+// The installer dialog's routing: what the matching of a message to a row decides, and the rows
 // nothing in the GUI tests reaches. Install, Close, Browse, the information button, the hover
-// timer, the colours and the painting are all seen at work through the real window.
+// timer, the colours of the panels and the painting are all seen at work through the real window.
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "app/InstallerDlg.h"
 #include "res/Resource.h"
@@ -18,12 +20,21 @@ const MessageRoute<CInstallerDlg>* Find(UINT message, WPARAM wp)
 
 }  // namespace
 
-TEST(Routing, ClicksAndTheHoverTimerByTheirIds)
+TEST(Routing, ClicksTheHoverTimerAndTheRowsNoWindowShows)
 {
     const auto* web = Find(WM_COMMAND, MAKEWPARAM(IDC_WEB, BN_CLICKED));
     EXPECT_TRUE(web && web->command == &CInstallerDlg::OnWebLink);
-    const auto* dragIcon = Find(WM_QUERYDRAGICON, 0);
-    EXPECT_TRUE(dragIcon && dragIcon->handler == &CInstallerDlg::OnQueryDragIcon);
+    // The colours asked for the dialog and the buttons show nowhere (the picture and the skins
+    // cover both), nor does the drag icon.
+    const std::pair<UINT, INT_PTR (CInstallerDlg::*)(WPARAM, LPARAM)> unseen[] = {
+        {WM_CTLCOLORDLG, &CInstallerDlg::OnCtlColor},
+        {WM_CTLCOLORBTN, &CInstallerDlg::OnCtlColor},
+        {WM_QUERYDRAGICON, &CInstallerDlg::OnQueryDragIcon},
+    };
+    for (const auto& row : unseen) {
+        const auto* route = Find(row.first, 0);
+        EXPECT_TRUE(route && route->handler == row.second) << row.first;
+    }
     // Another notification of a button is no click; another timer is not the hover timer.
     EXPECT_EQ(Find(WM_COMMAND, MAKEWPARAM(IDOK, BN_SETFOCUS)), nullptr);
     EXPECT_EQ(Find(WM_TIMER, 2), nullptr);
