@@ -7,8 +7,8 @@
 
 #include "fsound.h"
 
-// The installer's mode bits: 16-bit, mono, signed, exact MPEG length.
-constexpr unsigned kInstallerMode = 0x20130;
+// The mode bits the installer passes to Stream_Open (music/MusicPlayer.cpp).
+constexpr unsigned kInstallerMode = FSOUND_16BITS | FSOUND_MONO | FSOUND_SIGNED | FSOUND_MPEGACCURATE;
 
 class LibraryTest : public ::testing::Test {
 protected:
