@@ -1,30 +1,23 @@
-// CMusicPlayer with the real sound library: into a file-backed output, and with no output at all.
+// CMusicPlayer with the real sound library, with an output device and without one. That the music
+// reaches the output and stops with the window is checked on the real program (tests/gui/MusicTest.cpp).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <string>
-
 #include "music/MusicPlayer.h"
-#include "support/HostPath.h"
 #include "support/TempFolder.h"
 
-TEST(Music, PlaysIntoTheOutputAndStopsWhenDestroyed)
+TEST(Music, SetsUpWithoutErrorAndClosesTheLibraryWithoutWaiting)
 {
-    TempFolder dir;
-    dir.Write("backgrnd.snd", SilentWav(20.0));
+    const DWORD start = ::GetTickCount();
     {
         CMusicPlayer player;
         EXPECT_TRUE(g_bSoundInit);
         EXPECT_EQ(player.LastError(), "");
-        ASSERT_TRUE(player.Play((dir / "backgrnd.snd").c_str()));
-        EXPECT_TRUE(SinkGrowsWithin(5000)) << "no samples reached the output";
     }
     EXPECT_FALSE(g_bSoundInit);
-    ::Sleep(200);  // what the device had queued drains
-    EXPECT_FALSE(SinkGrowsWithin(700)) << "samples still arrive after the player was destroyed";
+    EXPECT_LT(::GetTickCount() - start, 1000u);
     // The library is closed: a stream can no longer be opened.
-    EXPECT_EQ(FSOUND_Stream_Open((dir / "backgrnd.snd").c_str(), FSOUND_16BITS | FSOUND_MONO | FSOUND_SIGNED | FSOUND_MPEGACCURATE, 0, 0),
-              nullptr);
+    const unsigned mode = FSOUND_16BITS | FSOUND_MONO | FSOUND_SIGNED | FSOUND_MPEGACCURATE;
+    EXPECT_EQ(FSOUND_Stream_Open("backgrnd.snd", mode, 0, 0), nullptr);
     EXPECT_EQ(FSOUND_GetError(), FSOUND_ERR_UNINITIALIZED);
 }
 
@@ -37,24 +30,16 @@ TEST(Music, UnreadableFileIsReportedOnlyInsideThePlayer)
     EXPECT_EQ(player.LastError(), "Unknown file format");
 }
 
-TEST(Music, WithoutMusicNothingWaits)
-{
-    const DWORD start = ::GetTickCount();
-    { CMusicPlayer player; }
-    EXPECT_FALSE(g_bSoundInit);
-    EXPECT_LT(::GetTickCount() - start, 1000u);
-}
-
+// Wine's audio drivers switched off: Init fails with code 3, and the library refuses streams until
+// a later Init succeeds, before it looks for the file.
 TEST(MusicNoDevice, RunsSilently)
 {
-    TempFolder dir;
-    dir.Write("backgrnd.snd", SilentWav(1.0));
     {
         CMusicPlayer player;
         EXPECT_EQ(player.LastError(), "Error initializing output device.");
         EXPECT_TRUE(g_bSoundInit);
-        EXPECT_FALSE(player.Play((dir / "backgrnd.snd").c_str()));
-        EXPECT_NE(player.LastError(), "");
+        EXPECT_FALSE(player.Play("backgrnd.snd"));
+        EXPECT_EQ(player.LastError(), "This command failed because FSOUND_Init was not called");
     }
     EXPECT_FALSE(g_bSoundInit);
 }
