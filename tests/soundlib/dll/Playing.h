@@ -1,4 +1,4 @@
-// Driving fmod.dll the way the installer does, for the tests that link it.
+// Driving the sound library the way the installer does, for the tests that link it.
 #pragma once
 
 #include <windows.h>
@@ -29,5 +29,21 @@ struct PlayRun {
 };
 
 // The installer's worker loop (Play until it gets a channel, then poll the position until it reaches
-// the length), with a 1 ms sleep where the installer spins, and a time limit.
-PlayRun PlayToEnd(FSOUND_STREAM* stream, DWORD limitMs = 15000);
+// the length), with a 1 ms sleep where the installer spins, and a limit of 15 s.
+inline PlayRun PlayToEnd(FSOUND_STREAM* stream)
+{
+    PlayRun run;
+    const unsigned length = static_cast<unsigned>(FSOUND_Stream_GetLength(stream));
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 15000) {
+        if (run.channel < 0) run.channel = FSOUND_Stream_Play(FSOUND_FREE, stream);
+        const unsigned position = FSOUND_Stream_GetPosition(stream);
+        run.lastPosition = position;
+        if (position >= length) {
+            run.reachedEnd = true;
+            break;
+        }
+        ::Sleep(1);
+    }
+    return run;
+}
