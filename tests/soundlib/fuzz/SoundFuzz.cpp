@@ -1,4 +1,5 @@
-// libFuzzer target: arbitrary bytes as a sound file, through detection, the parsers and each decoder's reads.
+// libFuzzer target: arbitrary bytes as a sound file, through the parsers, and through detection and each
+// decoder's reads.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -7,7 +8,6 @@
 
 #include "Mp3Scan.h"
 #include "OpenDecoder.h"
-#include "SoundFormat.h"
 #include "WavHeader.h"
 #include "fsound.h"
 #include "support/MemorySource.h"
@@ -49,8 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     // Once whole, once with reads failing halfway, as a damaged medium would.
     for (const std::uint64_t failFrom : {static_cast<std::uint64_t>(size) + 1, static_cast<std::uint64_t>(size / 2)}) {
-        MemorySource detect(bytes, failFrom);
-        soundlib::DetectFormat(detect);
         MemorySource wav(bytes, failFrom);
         soundlib::WavLayout layout;
         if (soundlib::ParseWav(wav, layout) == soundlib::WavResult::Ok) {
