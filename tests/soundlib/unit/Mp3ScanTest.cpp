@@ -53,10 +53,10 @@ TEST(Mp3Scan, EachFileShape)
         {"one frame filling the file", Frames(1), Mp3Result::Ok, 0, 1, 417},
         {"after an ID3v2 tag", Id3v2Tag(300) + Frames(5), Mp3Result::Ok, 310, 5, 310 + Frames(5).size()},
         {"after two tags", Id3v2Tag(300) + Id3v2Tag(50) + Frames(5), Mp3Result::Ok, 370, 5, 370 + Frames(5).size()},
-        // A tag is skipped whole, even where its body looks like frames; its size takes seven bits a byte,
-        // and here each of the four bytes holds a 1.
-        {"frames inside a 2 MiB tag", Id3v2Tag(0x204081).replace(10, 0x204081, Frames(5100), 0, 0x204081) + Frames(3),
-         Mp3Result::Ok, 0x204081 + 10, 3, 0x204081 + 10 + Frames(3).size()},
+        // A tag is skipped whole, even where its body looks like frames. Its size takes seven bits a byte
+        // (here 1, 1, 127 and 127): a byte in the wrong place would stop the skip thousands of bytes early.
+        {"frames inside a 2 MiB tag", Id3v2Tag(0x207FFF).replace(10, 0x207FFF, Frames(5200), 0, 0x207FFF) + Frames(3),
+         Mp3Result::Ok, 0x207FFF + 10, 3, 0x207FFF + 10 + Frames(3).size()},
         // A footer flag makes the tag ten bytes longer: here they cover the first frame's start.
         {"a tag's footer", Id3v2Tag(20).replace(5, 1, "\x10") + Frames(5), Mp3Result::Ok, 30 + 417, 4,
          30 + Frames(5).size()},
