@@ -31,12 +31,9 @@ TEST_F(Startup, MovieMessageComesFirstAndAMissingListDisablesInstall)
 
 TEST_F(Startup, GarbageNeverEndsTheProgram)
 {
-    std::string garbage;
+    std::string garbage(200000, '\0');
     unsigned seed = 12345;
-    for (int i = 0; i < 200000; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        garbage.push_back(static_cast<char>(seed >> 16));
-    }
+    for (char& byte : garbage) byte = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
     m_dir.Write("files.cfg", garbage);
     m_dir.Write("version", garbage);
     Start();

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -42,18 +41,4 @@ bool SinkGrowsWithin(unsigned long milliseconds)
         ::Sleep(20);
     } while (::GetTickCount() - begin < milliseconds);
     return false;
-}
-
-std::string SilentWav(double seconds)
-{
-    const uint32_t rate = 22050;
-    const uint32_t bytes = static_cast<uint32_t>(seconds * rate) * 2;
-    // RIFF size, format chunk (PCM, mono, rate, byte rate, block 2, 16 bits), data size.
-    const uint32_t fields[] = {36 + bytes, 16, 1 | (1u << 16), rate, rate * 2, 2 | (16u << 16), bytes};
-    std::string out;
-    for (std::size_t i = 0; i < 7; ++i) {
-        out += i == 0 ? "RIFF" : i == 1 ? "WAVEfmt " : i == 6 ? "data" : "";
-        for (int b = 0; b < 4; ++b) out.push_back(static_cast<char>((fields[i] >> (8 * b)) & 0xFF));
-    }
-    return out + std::string(bytes, '\0');
 }

@@ -8,5 +8,3 @@ std::string HostPathFromEnvironment(const char* variable);
 
 // Whether the file the test's sound output writes into (VELAN_SINK_FILE) grows within the time: sound is playing.
 bool SinkGrowsWithin(unsigned long milliseconds);
-// A 16-bit mono PCM WAV of silence: the sink counts bytes, so any samples show that music plays.
-std::string SilentWav(double seconds);

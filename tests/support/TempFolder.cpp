@@ -1,6 +1,7 @@
 // TempFolder: creation, files and recursive removal.
 #include "TempFolder.h"
 
+#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -61,10 +62,8 @@ void TempFolder::Write(const std::string& name, const std::string& bytes) const
 {
     const std::size_t slash = name.rfind('\\');
     if (slash != std::string::npos) MakeFolder(name.substr(0, slash));
-    HANDLE file = ::CreateFileA((m_path + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + name);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
+    std::ofstream file(m_path + name, std::ios::binary | std::ios::trunc);
+    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+        throw std::runtime_error("cannot write " + name);
+    }
 }

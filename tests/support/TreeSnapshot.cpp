@@ -3,19 +3,16 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace {
 
 std::string Content(const std::string& path)
 {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<unreadable>";
-    std::string bytes;
-    char chunk[1 << 16];
-    DWORD got = 0;
-    while (::ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got) bytes.append(chunk, got);
-    ::CloseHandle(file);
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return "<unreadable>";
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 void Walk(const std::string& root, const std::string& relative, std::map<std::string, std::string>& out)

@@ -158,7 +158,7 @@ TEST_F(Playback, PositionFollowsTheDeviceAndCloseCutsItShort)
 TEST_F(Playback, CodesOnlyTheLibraryGives)
 {
     TempFolder folder;
-    folder.Write("long.wav", SilentWav(20.0));
+    folder.Write("long.wav", PcmWav(1, 22050, 16, std::string(20 * 22050 * 2, '\0')));
     const std::string path = folder / "long.wav";
     ASSERT_TRUE(InitLikeTheInstaller());
     for (const std::string& missing : {folder / "missing.mp3", folder / "no folder\\music.mp3"}) {
