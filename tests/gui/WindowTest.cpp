@@ -29,17 +29,13 @@ protected:
 
 }  // namespace
 
-TEST_F(Window, CzechTextsReadBackExactly)
+TEST_F(Window, CzechTextsReadBackExactlyAndTheWindowCentredWithoutAFrame)
 {
     EXPECT_EQ(TextOf(m_dialog), L"VELAN - Instalace češtiny");
     EXPECT_EQ(TextOf(Item(IDCANCEL)), L"Zavřít");
     EXPECT_EQ(TextOf(Item(IDC_INFO)), L"info o překladu");
     EXPECT_EQ(TextOf(Item(IDC_VERSION)), L"Čeština: žluťoučký kůň úpěl ďábelské ódy\r\nVerze 1.0\r\n");
     EXPECT_EQ(Status().substr(0, 20), L"Nelze nalézt soubor ");
-}
-
-TEST_F(Window, CentredInTheWorkAreaWithoutAFrame)
-{
     const RECT window = ScreenRectOf(m_dialog);
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
