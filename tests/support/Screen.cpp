@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "framework/Gdi.h"
+
 ScreenShot::ScreenShot(const RECT& area) : m_width(area.right - area.left), m_height(area.bottom - area.top)
 {
     HDC screen = ::GetDC(nullptr);
@@ -12,41 +14,29 @@ ScreenShot::ScreenShot(const RECT& area) : m_width(area.right - area.left), m_he
 
 ScreenShot::ScreenShot(const std::string& bmpPath)
 {
-    HBITMAP bitmap = static_cast<HBITMAP>(
+    const CGdiObject bitmap(
         ::LoadImageA(nullptr, bmpPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (!bitmap) return;
     BITMAP info{};
-    ::GetObjectW(bitmap, sizeof info, &info);
+    if (bitmap.IsNull() || !::GetObjectW(bitmap.GetSafeHandle(), sizeof info, &info)) return;
     m_width = info.bmWidth;
     m_height = info.bmHeight;
-    HDC file = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(file, bitmap);
-    Copy(file, 0, 0);
-    ::SelectObject(file, old);
-    ::DeleteDC(file);
-    ::DeleteObject(bitmap);
+    const CMemoryDC file(nullptr);
+    const CSelectGuard selected(file.Get(), bitmap.GetSafeHandle());
+    Copy(file.Get(), 0, 0);
 }
 
 void ScreenShot::Copy(HDC source, int x, int y)
 {
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = m_width;
-    info.bmiHeader.biHeight = -m_height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = {sizeof info.bmiHeader, m_width, -m_height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
     void* bits = nullptr;
-    HDC memory = ::CreateCompatibleDC(source);
-    HBITMAP bitmap = ::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, m_width, m_height, source, x, y, SRCCOPY);
+    const CGdiObject bitmap(::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const CMemoryDC memory(source);
+    const CSelectGuard selected(memory.Get(), bitmap.GetSafeHandle());
+    ::BitBlt(memory.Get(), 0, 0, m_width, m_height, source, x, y, SRCCOPY);
     ::GdiFlush();
     const DWORD* pixels = static_cast<const DWORD*>(bits);
     m_pixels.assign(pixels, pixels + static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height));
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
 }
 
 COLORREF ScreenShot::At(int x, int y) const
