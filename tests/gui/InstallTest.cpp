@@ -32,12 +32,6 @@ protected:
         m_dir.Write("files.cfg", kList);
         UseGameFolder("Game");
     }
-    void TearDown() override
-    {
-        CloseNotepads();
-        InstallerTest::TearDown();
-    }
-
     void UseGameFolder(const std::string& name)
     {
         m_gameDir = m_games / name;
@@ -51,24 +45,6 @@ protected:
     {
         const std::map<std::string, std::string> tree = GameTree();
         return tree.count(name) ? tree.at(name) : "<missing>";
-    }
-    // A success opens the information document; it is closed again.
-    bool InfoDocumentOpened()
-    {
-        HWND notepad = nullptr;
-        const bool opened = WaitUntil([&] {
-            notepad = ::FindWindowW(L"Notepad", nullptr);
-            return notepad && TextOf(notepad).find(L"CZ_info") != std::wstring::npos;
-        }, 15000);
-        CloseNotepads();
-        return opened;
-    }
-    static void CloseNotepads()
-    {
-        while (HWND notepad = ::FindWindowW(L"Notepad", nullptr)) {
-            ::PostMessageW(notepad, WM_CLOSE, 0, 0);
-            if (!WaitUntil([&] { return !::IsWindow(notepad); }, 5000)) break;
-        }
     }
     bool Shows(int id, const char* bitmap) const
     {

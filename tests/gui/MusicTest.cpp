@@ -4,11 +4,7 @@
 #include "support/InstallerTest.h"
 #include "support/SoundBytes.h"
 
-namespace {
-
-class GuiMusic : public InstallerTest {};
-
-}  // namespace
+using GuiMusic = InstallerTest;
 
 TEST_F(GuiMusic, PlaysWhileOpenAndStopsWithTheWindow)
 {

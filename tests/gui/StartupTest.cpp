@@ -5,11 +5,7 @@
 
 #include "support/InstallerTest.h"
 
-namespace {
-
-class Startup : public InstallerTest {};
-
-}  // namespace
+using Startup = InstallerTest;
 
 TEST_F(Startup, MovieMessageComesFirstAndAMissingListDisablesInstall)
 {

@@ -13,6 +13,14 @@ bool IsMessageBox(HWND window)
     return window && ::GetDlgItem(window, kBoxText) != nullptr;
 }
 
+void CloseNotepads()
+{
+    while (HWND notepad = ::FindWindowW(L"Notepad", nullptr)) {
+        ::PostMessageW(notepad, WM_CLOSE, 0, 0);
+        if (!WaitUntil([&] { return !::IsWindow(notepad); }, 5000)) break;
+    }
+}
+
 }  // namespace
 
 void InstallerTest::SetUp()
@@ -25,6 +33,7 @@ void InstallerTest::SetUp()
 
 void InstallerTest::TearDown()
 {
+    CloseNotepads();
     ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
 }
 
@@ -81,4 +90,14 @@ void InstallerTest::SetRegistryPath(const std::string& value)
     ::RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                      static_cast<DWORD>(value.size() + 1));
     ::RegCloseKey(key);
+}
+
+bool InstallerTest::InfoDocumentOpened()
+{
+    const bool opened = WaitUntil([] {
+        HWND notepad = ::FindWindowW(L"Notepad", nullptr);
+        return notepad && TextOf(notepad).find(L"CZ_info") != std::wstring::npos;
+    }, 15000);
+    CloseNotepads();
+    return opened;
 }

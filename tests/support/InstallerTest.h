@@ -36,6 +36,8 @@ protected:
     // texts are kept in m_messages).
     std::wstring RunInstall();
     static void SetRegistryPath(const std::string& value);
+    // Whether the information document opened in Notepad (a success opens it); it is closed again.
+    static bool InfoDocumentOpened();
 
     TempFolder m_dir;
     std::unique_ptr<InstallerProcess> m_installer;
