@@ -20,4 +20,4 @@ tests=$(count "$code" tests)
 bench=$(count "$scripts" bench)
 tools=$(count "$scripts" tools)
 printf '%-9s %6s\n' product "$product" tests "$tests" bench "$bench" tools "$tools"
-awk -v t="$tests" -v p="$product" 'BEGIN { printf "share of tests: %.2f (tests / (tests + product))\n", t / (t + p) }'
+awk -v t="$tests" -v p="$product" 'BEGIN { printf "share of tests: %.3f (tests / (tests + product))\n", t / (t + p) }'
