@@ -79,6 +79,7 @@ TEST_F(Install, TypicalRunFromRegistryToPlayWithTheLauncherGoneOnce)
         {"keep.txt", "untouched"}, {"data\\con_table.dat", "translated"}, {"Čeština\\Řeč.txt", "menu"}};
     for (const auto& file : expected) EXPECT_EQ(Game(file.first), file.second) << file.first;
     EXPECT_EQ(PathBox(), Wide(m_gameDir)) << "the box is not rewritten";
+    EXPECT_TRUE(Shows(IDOK, "bmp145.bmp")) << "Install turns into Play";
 
     // Play with the launcher gone: the reason in a box, the installer stays and hover still works.
     const std::string launcher = m_gameDir + "\\launcher.exe";
