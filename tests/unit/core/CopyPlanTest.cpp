@@ -13,7 +13,9 @@
 
 namespace {
 
-// A game folder C:\G\ holding `disk` (paths below it) as the plan sees it before the run.
+const CString kGameDir = "C:\\G\\";
+
+// The game folder holding `disk` (paths below it) as the plan sees it before the run.
 CopyPlan Plan(const std::vector<const char*>& sources, const std::vector<const char*>& dests,
               const std::map<std::string, PathState>& disk)
 {
@@ -21,8 +23,8 @@ CopyPlan Plan(const std::vector<const char*>& sources, const std::vector<const c
     CStringArray destArray;
     for (const char* source : sources) sourceArray.Add(source);
     for (const char* dest : dests) destArray.Add(dest);
-    return PlanCopy(sourceArray, destArray, "C:\\G\\", [&](const CString& path) {
-        const auto found = disk.find(path.Mid(5).Bytes());
+    return PlanCopy(sourceArray, destArray, kGameDir, [&](const CString& path) {
+        const auto found = disk.find(path.Mid(kGameDir.GetLength()).Bytes());
         return found == disk.end() ? PathState::Missing : found->second;
     });
 }

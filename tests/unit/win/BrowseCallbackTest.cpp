@@ -28,7 +28,8 @@ TEST(BrowseCallback, PreselectsTheUntrimmedPathAndOnlyThat)
     cls.lpszClassName = "VelanBrowserStandIn";
     ::RegisterClassA(&cls);
     HWND browser = ::CreateWindowA(cls.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, cls.hInstance, nullptr);
-    // An empty path, and any other notification, ask nothing.
+    // Only the start with a path asks for a selection: an empty path and any other notification
+    // ask nothing.
     const BrowseStart path{"Vyberte", " D:\\Hry\\VELAN\\ "};
     const BrowseStart empty{"Vyberte", CString()};
     EXPECT_EQ(BrowseCallback(browser, BFFM_INITIALIZED, 0, reinterpret_cast<LPARAM>(&path)), 0);
