@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "../framework/FileFind.h"
 #include "../framework/Handle.h"
@@ -15,6 +16,7 @@
 #include "../ui/StatusText.h"
 #include "../install/CopyEngine.h"
 #include "../install/FileCopy.h"
+#include "../install/GamePaths.h"
 #include "../install/GamePathText.h"
 #include "../install/InstallPlan.h"
 #include "../install/UndoFolder.h"
@@ -56,10 +58,12 @@ bool CInstallerDlg::RunInstallCommand()
 
     ClearStatus();
     unsigned long long total = 0;
+    CRunClaim claim;  // held until the command ends: the copy, its undo and the commit are this window's
     if (!FileExists(g_strGamePath + "*")) {
         AddStatusLine(kNoGameDirectory);
-    } else if (!RecoverUnfinishedInstall(g_strGamePath)) {
-        // Reported: nothing is copied over a game that is not yet as it was.
+    } else if (!ClaimAndRecover(claim, g_strGamePath)) {
+        // Reported: nothing is copied while another installer works here, or over a game that is
+        // not yet as it was.
     } else if (!ComputeTotalSize(total)) {
         // Already reported, Install disabled: nothing is copied after a missing source.
     } else if (!HasEnoughSpace(total)) {
@@ -72,6 +76,7 @@ bool CInstallerDlg::RunInstallCommand()
             SwitchToPlay();
             OnInfo();
         } else {
+            if (outcome.result == CopyResult::Refused) AddStatusLine(kUnsafeDestination, outcome.path);
             AddStatusLine(kInstallFailed);
             if (!outcome.restored) AddStatusLine(kUndoUnfinished);
             // After Storno the game is as it was: trying again is safe.
@@ -121,33 +126,51 @@ BOOL CInstallerDlg::HasEnoughSpace(unsigned long long needed)
     return HasRoomFor(needed, free.QuadPart);
 }
 
+namespace {
+
+// The list's paths as the copy takes them: UTF-16, read from the system code page as the A file
+// functions would read them.
+std::vector<std::wstring> WidenedAll(const CStringArray& paths)
+{
+    std::vector<std::wstring> wide;
+    wide.reserve(static_cast<std::size_t>(paths.GetSize()));
+    for (int i = 0; i < paths.GetSize(); ++i) wide.push_back(WidenSystem(paths[i]));
+    return wide;
+}
+
+}  // namespace
+
 BOOL CInstallerDlg::CopyFiles(CopyOutcome& outcome)
 {
-    const CopyPlan plan = PlanCopy(m_sources, m_dests, g_strGamePath, ProbePath);
+    const std::wstring gameDir = WidenSystem(g_strGamePath);
+    const CopyPlan plan = PlanCopy(WidenedAll(m_sources), WidenedAll(m_dests), gameDir, ProbePath);
     if (plan.steps.empty()) return TRUE;  // nothing to copy is no failure
     CopyProgress progress;
     {
         CCopyProgressDlg window(m_hWnd, progress.cancel);
         window.Open();
-        CCopyWorker worker(plan, g_strGamePath, progress);
+        CCopyWorker worker(plan, gameDir, progress);
         while (worker.Handle() && !PumpMessagesUntil(worker.Handle(), kProgressPeriodMs, window.GetSafeHwnd())) {
             const int step = progress.step.load();
-            window.Show(step < 0 ? std::wstring() : WidenSystem(plan.steps[static_cast<std::size_t>(step)].relative),
+            window.Show(step < 0 ? std::wstring() : plan.steps[static_cast<std::size_t>(step)].relative,
                         progress.permille.load());
         }
         outcome = worker.Outcome();
     }
     if (outcome.result == CopyResult::Failed) {
         const std::wstring text =
-            FillPattern(WidenFixed(kCannotCopyFile), WidenSystem(outcome.path)) + L"\n" + SystemErrorText(outcome.error);
+            FillPattern(WidenFixed(kCannotCopyFile), outcome.path) + L"\n" + SystemErrorText(outcome.error);
         MessageBox(text, WidenSystem(GetAppName()), MB_OK | MB_ICONEXCLAMATION);
     }
     return outcome.result == CopyResult::Done;
 }
 
-bool CInstallerDlg::RecoverUnfinishedInstall(const CString& gameDir)
+bool CInstallerDlg::ClaimAndRecover(CRunClaim& claim, const CString& gameDir)
 {
-    switch (RecoverUnfinishedRun(gameDir)) {
+    const std::wstring folder = WidenSystem(gameDir);
+    // A folder that cannot be claimed (not opened) has no live run of ours in it either.
+    const bool busy = claim.Claim(folder) == CRunClaim::Result::Busy;
+    switch (busy ? Recovery::Busy : RecoverUnfinishedRun(folder)) {
     case Recovery::None:
         return true;
     case Recovery::Undone:
@@ -156,6 +179,14 @@ bool CInstallerDlg::RecoverUnfinishedInstall(const CString& gameDir)
     case Recovery::Failed:
         AddStatusLine(kUndoUnfinished);
         return false;
+    case Recovery::Busy:
+        AddStatusLine(kAnotherInstallerRunning);
+        return false;
+    case Recovery::Refused: {
+        const std::wstring undoDir = UndoFolderOf(folder);
+        AddStatusLine(kUndoFolderRefused, undoDir.substr(0, undoDir.size() - 1));
+        return false;
+    }
     }
     return true;
 }

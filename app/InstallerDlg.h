@@ -7,6 +7,7 @@
 #include "../framework/String.h"
 #include "../framework/StringArray.h"
 #include "../install/CopyEngine.h"
+#include "../install/RunClaim.h"
 #include "../music/MusicPlayer.h"
 #include "../ui/BitmapButton.h"
 #include "../ui/ControlBrushes.h"
@@ -41,6 +42,7 @@ public:
     // Status panel.
     void AddStatusLine(CString line);
     void AddStatusLine(const char* pattern, const CString& path);
+    void AddStatusLine(const char* pattern, const std::wstring& path);
     void ClearStatus();
 
     // Hover tracking, on every tick of the hover timer.
@@ -52,9 +54,10 @@ public:
     BOOL HasEnoughSpace(unsigned long long needed);
     // Copies every planned pair, all or nothing; outcome tells a cancel from an error.
     BOOL CopyFiles(CopyOutcome& outcome);
-    // Undoes a run that was cut off in the game folder (ending in a backslash); false when that
-    // could not be finished.
-    bool RecoverUnfinishedInstall(const CString& gameDir);
+    // Claims the game folder (ending in a backslash) for this window, then undoes a run that was
+    // cut off there; false, reported, when another installer holds it or what it left cannot be
+    // undone, and nothing may be copied.
+    bool ClaimAndRecover(CRunClaim& claim, const CString& gameDir);
 
     // Companion files.
     CString ReadVersionText();

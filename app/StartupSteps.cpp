@@ -68,7 +68,8 @@ void CInstallerDlg::RecoverAtStartUp()
 {
     CString gameDir = g_strGamePath;
     gameDir.Trim();
-    if (!gameDir.IsEmpty()) RecoverUnfinishedInstall(WithTrailingBackslash(gameDir));
+    CRunClaim claim;
+    if (!gameDir.IsEmpty()) ClaimAndRecover(claim, WithTrailingBackslash(gameDir));
 }
 
 void CInstallerDlg::LoadStartSkins()

@@ -16,6 +16,11 @@ void CInstallerDlg::AddStatusLine(const char* pattern, const CString& path)
     AppendStatusText(FillPattern(WidenFixed(pattern), WidenSystem(path)));
 }
 
+void CInstallerDlg::AddStatusLine(const char* pattern, const std::wstring& path)
+{
+    AppendStatusText(FillPattern(WidenFixed(pattern), path));
+}
+
 void CInstallerDlg::AppendStatusText(const std::wstring& line)
 {
     HWND panel = GetDlgItem(IDC_STATUS);

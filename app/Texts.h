@@ -17,6 +17,10 @@ const char kCannotCopyFile[] = "Soubor %s nelze zkopírovat.";
 const char kUnfinishedRunUndone[] = "Předchozí nedokončená instalace byla vrácena zpět.";
 const char kUndoUnfinished[] =
     "Změny nedokončené instalace se nepodařilo vrátit zpět. Ukončete hru a spusťte instalátor znovu.";
+const char kAnotherInstallerRunning[] = "Do této složky právě instaluje jiné okno instalátoru.";
+const char kUndoFolderRefused[] =
+    "Složku %s nelze použít k vrácení instalace, nic v ní nebylo změněno. "
+    "Přesuňte ji mimo adresář hry a spusťte instalátor znovu.";
 const char kCannotStartGame[] = "Nelze spustit %s";
 const char kBrowseTitle[] = "Vyberte hlavní adresář hry";
 

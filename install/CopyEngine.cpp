@@ -13,20 +13,28 @@
 
 namespace {
 
-unsigned long long SizeOf(const CString& path, DWORD& error)
+unsigned long long SizeOf(const std::wstring& path, DWORD& error)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExA(path, GetFileExInfoStandard, &data)) {
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
         error = ::GetLastError();
         return 0;
     }
     return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-bool SamePath(const CString& a, const CString& b)
+// Which file or folder a path is on its volume, whatever name reaches it; false when it cannot be opened.
+bool IdentityOf(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& identity)
 {
-    return a.GetLength() == b.GetLength() && ::CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a,
-                                                              a.GetLength(), b, b.GetLength()) == CSTR_EQUAL;
+    CHandle object(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return object.IsValid() && ::GetFileInformationByHandle(object.Get(), &identity);
+}
+
+bool SameIdentity(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b)
+{
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+           a.nFileIndexLow == b.nFileIndexLow;
 }
 
 // Runs of fewer free steps than this are copied one by one: more threads would not pay.
@@ -36,7 +44,7 @@ const std::size_t kHelpers = 2;
 
 class Run {
 public:
-    Run(const CopyPlan& plan, const CString& gameDir, CopyProgress& progress)
+    Run(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress)
         : m_plan(plan), m_gameDir(gameDir), m_undoDir(UndoFolderOf(gameDir)), m_progress(progress)
     {
     }
@@ -49,6 +57,11 @@ public:
             Fail(ERROR_ACCESS_DENIED, Destination(m_plan.steps[static_cast<std::size_t>(m_plan.folderInTheWay)]));
             return m_outcome;
         }
+        const std::wstring tooLong = FirstPathTooLong(m_plan, m_gameDir);
+        if (!tooLong.empty()) {
+            Fail(ERROR_FILENAME_EXCED_RANGE, tooLong);
+            return m_outcome;
+        }
         for (const CopyStep& step : m_plan.steps) {
             DWORD error = 0;
             m_total += SizeOf(step.source, error);
@@ -58,18 +71,32 @@ public:
             }
         }
         const UndoRecord record = RecordOf(m_plan);
-        if (const DWORD error = WriteUndoRecord(m_undoDir, record)) {
-            Fail(error, Destination(m_plan.steps.front()));
+        CHandle held;
+        if (const DWORD error = CreateUndoFolder(m_undoDir, record, held)) {
+            Fail(error, UndoFolderPath());
+            return m_outcome;
+        }
+        if (const std::wstring* gateway = GatewayToUndoFolder()) {
+            held.Close();
+            ClearUndoFolder(m_undoDir);
+            m_outcome.result = CopyResult::Refused;
+            m_outcome.path = *gateway;
             return m_outcome;
         }
         try {
             if (ChangeTheGame()) {
-                ClearUndoFolder(m_undoDir);
-                return m_outcome;
+                const DWORD error = CommitRun(m_undoDir, held, [this] { return Stopped(); });
+                if (error == 0) {
+                    ClearUndoFolder(m_undoDir);
+                    return m_outcome;
+                }
+                // Still held after the wait: the run is undone rather than left to look unfinished.
+                Fail(error, m_undoDir + WideAscii(kUndoRecordName));
             }
         } catch (const std::bad_alloc&) {
             Fail(ERROR_NOT_ENOUGH_MEMORY, m_gameDir);
         }
+        held.Close();
         bool restored = false;
         try {
             restored = UndoRun(m_gameDir, record, m_buffer);
@@ -81,10 +108,27 @@ public:
     }
 
 private:
-    CString Destination(const CopyStep& step) const { return m_gameDir + step.relative; }
+    std::wstring Destination(const CopyStep& step) const { return m_gameDir + step.relative; }
+    std::wstring UndoFolderPath() const { return m_undoDir.substr(0, m_undoDir.size() - 1); }
+
+    // A folder of the plan that is the undo folder under another name (its short name, a link to
+    // it): a destination through it would overwrite the originals kept there. Null when none.
+    const std::wstring* GatewayToUndoFolder() const
+    {
+        BY_HANDLE_FILE_INFORMATION undo{};
+        if (!IdentityOf(m_undoDir, undo)) return nullptr;
+        for (const std::wstring& gateway : m_plan.gateways) {
+            BY_HANDLE_FILE_INFORMATION other{};
+            if (ProbePath(m_gameDir + gateway).state == PathState::Folder && IdentityOf(m_gameDir + gateway, other) &&
+                SameIdentity(undo, other)) {
+                return &gateway;
+            }
+        }
+        return nullptr;
+    }
 
     // The first reason to stop is the one reported; a cancel counts as one.
-    void Fail(DWORD error, const CString& path)
+    void Fail(DWORD error, const std::wstring& path)
     {
         std::lock_guard<std::mutex> lock(m_failure);
         if (m_outcome.result != CopyResult::Done) return;
@@ -96,15 +140,16 @@ private:
 
     bool Stopped()
     {
-        if (m_progress.cancel.load()) Fail(ERROR_CANCELLED, CString());
+        if (m_progress.cancel.load()) Fail(ERROR_CANCELLED, std::wstring());
         return m_stopped.load();
     }
 
     bool ChangeTheGame()
     {
-        for (const CString& folder : m_plan.newFolders) {
-            if (!::CreateDirectoryA(m_gameDir + folder, nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS) {
-                Fail(::GetLastError(), m_gameDir + folder);
+        for (const std::wstring& folder : m_plan.newFolders) {
+            const std::wstring path = m_gameDir + folder;
+            if (!::CreateDirectoryW(path.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS) {
+                Fail(::GetLastError(), path);
                 return false;
             }
         }
@@ -152,12 +197,15 @@ private:
     void CopyStepAt(std::size_t at, std::vector<char>& buffer)
     {
         const CopyStep& step = m_plan.steps[at];
-        m_progress.step.store(static_cast<int>(at));
-        const CString destination = Destination(step);
-        CString source = step.source;
+        const int entry = static_cast<int>(at);
+        m_progress.step.store(entry);
+        const std::wstring destination = Destination(step);
+        std::wstring source = step.source;
         if (step.replaces) {
-            const CString aside = m_undoDir + AsideName(step.undoIndex);
-            if (const DWORD error = MoveFileSafely(destination, aside, buffer)) return Fail(error, destination);
+            const std::wstring aside = m_undoDir + AsideName(entry);
+            const DWORD error = MoveFileSafely(destination, aside, m_undoDir + PartName(entry), buffer,
+                                               [this](DWORD) { return !Stopped(); });
+            if (error != 0) return Fail(error, destination);
             // A pair that copies a game file onto itself now finds it aside.
             if (SamePath(source, destination)) source = aside;
         }
@@ -171,8 +219,8 @@ private:
     }
 
     const CopyPlan& m_plan;
-    const CString m_gameDir;
-    const CString m_undoDir;
+    const std::wstring m_gameDir;
+    const std::wstring m_undoDir;
     CopyProgress& m_progress;
     CopyOutcome m_outcome;
     std::mutex m_failure;           // guards m_outcome while steps run side by side
@@ -185,7 +233,7 @@ private:
 
 }  // namespace
 
-CopyOutcome RunCopy(const CopyPlan& plan, const CString& gameDir, CopyProgress& progress)
+CopyOutcome RunCopy(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress)
 {
     try {
         return Run(plan, gameDir, progress).Execute();
@@ -199,7 +247,7 @@ CopyOutcome RunCopy(const CopyPlan& plan, const CString& gameDir, CopyProgress& 
     }
 }
 
-CCopyWorker::CCopyWorker(const CopyPlan& plan, const CString& gameDir, CopyProgress& progress)
+CCopyWorker::CCopyWorker(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress)
     : m_plan(plan), m_gameDir(gameDir), m_progress(progress)
 {
     m_thread = CHandle(::CreateThread(nullptr, 0, &CCopyWorker::ThreadProc, this, 0, nullptr));

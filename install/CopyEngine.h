@@ -1,13 +1,14 @@
-// The install run's copy, all or nothing: every planned pair copied in order on a worker thread,
-// each replaced game file moved aside first, and on an error or a cancel everything put back.
+// The install run's copy, all or nothing: every planned pair copied on a worker thread, in the
+// list's order wherever order can matter, each replaced game file moved aside first, and on an
+// error or a cancel everything put back.
 #pragma once
 
 #include <windows.h>
 
 #include <atomic>
+#include <string>
 
 #include "../framework/Handle.h"
-#include "../framework/String.h"
 #include "CopyPlan.h"
 
 // What the worker tells the window thread while it runs, and the window thread's cancel.
@@ -17,23 +18,30 @@ struct CopyProgress {
     std::atomic<bool> cancel{false};  // set by the window thread; the worker stops within a chunk
 };
 
-enum class CopyResult { Done, Cancelled, Failed };
+enum class CopyResult {
+    Done,
+    Cancelled,
+    Failed,
+    Refused,  // a destination reaches the undo folder through another name: nothing was changed
+};
 
 struct CopyOutcome {
     CopyResult result = CopyResult::Done;
-    DWORD error = 0;    // Failed: the system's error code
-    CString path;       // Failed: the file that could not be copied (its source when that is gone)
+    DWORD error = 0;       // Failed: the system's error code
+    std::wstring path;     // Failed: the file that failed (a source gone or held, a destination,
+                           // the undo folder or its record); Refused: the destination's folder
     bool restored = true;  // false when the undo could not put everything back (its folder stays)
 };
 
 // Runs the plan into gameDir (ending in a backslash). Everything it changes in the game folder is
-// recorded in the undo folder first; the game folder ends as before unless the result is Done.
-CopyOutcome RunCopy(const CopyPlan& plan, const CString& gameDir, CopyProgress& progress);
+// recorded in the undo folder first; the game folder ends as before unless the result is Done,
+// and Done is only returned once the run is committed on disk.
+CopyOutcome RunCopy(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress);
 
 // RunCopy on a thread of its own.
 class CCopyWorker {
 public:
-    CCopyWorker(const CopyPlan& plan, const CString& gameDir, CopyProgress& progress);
+    CCopyWorker(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress);
     ~CCopyWorker();  // waits for the thread
     CCopyWorker(const CCopyWorker&) = delete;
     CCopyWorker& operator=(const CCopyWorker&) = delete;
@@ -47,7 +55,7 @@ private:
     static DWORD WINAPI ThreadProc(LPVOID self);
 
     const CopyPlan& m_plan;
-    CString m_gameDir;
+    std::wstring m_gameDir;
     CopyProgress& m_progress;
     CopyOutcome m_outcome;
     CHandle m_thread;

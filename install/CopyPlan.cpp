@@ -2,97 +2,66 @@
 #include "CopyPlan.h"
 
 #include <map>
-#include <set>
-#include <string>
 
 #include "InstallPlan.h"
 
 namespace {
 
-bool IsSeparator(char ch)
+// A name that could be a short (8.3) name of some other file or folder: "PROGRA~1", "VELA~VCR.UND".
+bool MayBeShortName(const std::wstring& path)
 {
-    return ch == '\\' || ch == '/';
-}
-
-std::string FoldedKey(const CString& text)
-{
-    std::string key = text.Bytes();
-    for (char& ch : key) {
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    }
-    return key;
-}
-
-std::vector<std::string> Components(const CString& dest)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    const std::string& bytes = dest.Bytes();
-    for (std::size_t i = 0; i <= bytes.size(); ++i) {
-        if (i < bytes.size() && !IsSeparator(bytes[i])) {
-            part += bytes[i];
-            continue;
-        }
-        if (part == "..") {
-            if (!parts.empty()) parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        part.clear();
-    }
-    return parts;
+    return path.find(L'~') != std::wstring::npos;
 }
 
 }  // namespace
 
-CString CanonicalDestination(const CString& dest)
-{
-    std::string joined;
-    for (const std::string& part : Components(dest)) {
-        if (!joined.empty()) joined += '\\';
-        joined += part;
-    }
-    return CString(std::move(joined));
-}
-
-bool IsInUndoFolder(const CString& dest)
-{
-    const std::vector<std::string> parts = Components(dest);
-    return !parts.empty() && FoldedKey(CString(parts.front())) == FoldedKey(kUndoFolderName);
-}
-
-CopyPlan PlanCopy(const CStringArray& sources, const CStringArray& dests, const CString& gameDir,
-                  const std::function<PathState(const CString&)>& probe)
+CopyPlan PlanCopy(const std::vector<std::wstring>& sources, const std::vector<std::wstring>& dests,
+                  const std::wstring& gameDir, const std::function<PathProbe(const std::wstring&)>& probe)
 {
     CopyPlan plan;
-    std::map<std::string, int> writes;
-    for (int i = 0; i < dests.GetSize(); ++i) ++writes[FoldedKey(CanonicalDestination(dests[i]))];
-    const std::string gameKey = FoldedKey(gameDir);
-    std::set<std::string> written;
-    std::set<std::string> folders;  // folders seen, existing or planned
-    int undoEntries = 0;
-    for (int i = 0; i < sources.GetSize(); ++i) {
-        const CString relative = CanonicalDestination(dests[i]);
-        const CString destination = gameDir + relative;
-        const PathState state = probe(destination);
-        if (IsGameDirSource(sources[i]) && state != PathState::Missing) continue;
-        if (state == PathState::Folder || relative.IsEmpty()) {
+    std::map<std::wstring, int> writes;
+    for (const std::wstring& dest : dests) ++writes[PathKey(CanonicalDestination(dest))];
+    // Folders seen so far, existing or planned: whether a link lies on the way to each.
+    std::map<std::wstring, bool> folders;
+    std::map<std::wstring, std::wstring> gateways;  // by key: one check for every spelling
+    for (std::size_t i = 0; i < sources.size() && i < dests.size(); ++i) {
+        std::wstring relative = CanonicalDestination(dests[i]);
+        const PathProbe destination = probe(gameDir + relative);
+        if (destination.state == PathState::File && !destination.name.empty()) {
+            relative = relative.substr(0, relative.rfind(L'\\') + 1) + destination.name;
+        }
+        if (IsGameDirSource(sources[i]) && destination.state != PathState::Missing) continue;
+        if (destination.state == PathState::Folder || relative.empty()) {
             if (plan.folderInTheWay < 0) plan.folderInTheWay = static_cast<int>(plan.steps.size());
         }
         // The folders above it, parents first; below a missing one everything is missing.
+        bool linked = false;
         bool missing = false;
-        for (int at = relative.Find('\\'); at >= 0; at = relative.Find('\\', at + 1)) {
-            const CString folder = relative.Left(at);
-            if (!folders.insert(FoldedKey(folder)).second) continue;
-            if (!missing) missing = probe(gameDir + folder) == PathState::Missing;
+        for (std::size_t at = relative.find(L'\\'); at != std::wstring::npos; at = relative.find(L'\\', at + 1)) {
+            const std::wstring folder = relative.substr(0, at);
+            const auto seen = folders.find(PathKey(folder));
+            if (seen != folders.end()) {
+                linked = seen->second;
+                missing = false;  // a later folder below it is probed afresh
+                continue;
+            }
+            const PathProbe found = missing ? PathProbe{} : probe(gameDir + folder);
+            missing = found.state == PathState::Missing;
+            linked = linked || found.link;
+            folders.emplace(PathKey(folder), linked);
             if (missing) plan.newFolders.push_back(folder);
+            if (found.link) gateways.emplace(PathKey(folder), folder);
         }
-        const std::string key = FoldedKey(relative);
-        const bool first = written.insert(key).second;
-        const bool replaces = first && state == PathState::File;
-        const CString source = ResolveSource(sources[i], gameDir);
-        const bool ordered = FoldedKey(source).compare(0, gameKey.size(), gameKey) == 0 || writes[key] > 1;
-        plan.steps.push_back(CopyStep{source, relative, first, replaces, first ? undoEntries++ : -1, ordered});
+        const std::size_t separator = relative.find(L'\\');
+        if (separator != std::wstring::npos) {
+            const std::wstring first = relative.substr(0, separator);
+            gateways.emplace(PathKey(first), first);
+        }
+        const std::wstring source = ResolveSource(sources[i], gameDir);
+        const bool ordered = IsBelow(source, gameDir) || MayBeShortName(source) || MayBeShortName(relative) ||
+                             linked || writes[PathKey(relative)] > 1;
+        plan.steps.push_back(CopyStep{source, relative, destination.state == PathState::File, ordered});
     }
+    for (const auto& gateway : gateways) plan.gateways.push_back(gateway.second);
     return plan;
 }

@@ -1,47 +1,49 @@
-// The install run's copy plan: which pairs are copied, what each one replaces, which folders it creates.
+// The install run's copy plan: which pairs are copied, what each one replaces, which folders it
+// creates, and which steps must keep the list's order.
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
-#include "../framework/String.h"
-#include "../framework/StringArray.h"
+#include "GamePaths.h"
 
-// The folder inside the game folder that holds what an unfinished run must put back.
-const char kUndoFolderName[] = "VELANInst.undo";
-
-// A destination as the file system will read it: separators unified to "\", empty and "."
-// components dropped, ".." taken back; no leading or trailing separator. Destinations that
-// climb above the game folder are refused at load, so ".." never leaves the root here.
-CString CanonicalDestination(const CString& dest);
-
-// True when a destination lies in the undo folder (any letter case), which no list may write to.
-bool IsInUndoFolder(const CString& dest);
-
-enum class PathState { Missing, File, Folder };
+// What stands at a path before the run, and whether it is a link (a symbolic link or junction).
+struct PathProbe {
+    PathState state = PathState::Missing;
+    bool link = false;
+    // A file's name as the folder holds it (the asked one may differ in letter case, or be a short
+    // name); empty when unknown. The run writes and puts back under this name, so that neither the
+    // install nor its undo changes how a game file's name is spelt.
+    std::wstring name;
+};
 
 struct CopyStep {
-    CString source;      // resolved path
-    CString relative;    // canonical destination, relative to the game folder
-    bool firstWrite;     // the first step of the run that writes this destination
-    bool replaces;       // firstWrite, and a file stands there now: it is moved aside first
-    int undoIndex;       // its entry in the undo record; -1 for later writes of the same destination
+    std::wstring source;    // resolved path
+    std::wstring relative;  // canonical destination, relative to the game folder
+    // A file stands there before the run: it is moved aside first. A destination written twice is
+    // moved aside each time, so that undoing the steps last first always ends at the original.
+    bool replaces;
     // It must wait for every step before it, and the steps after it for it: it reads from the game
-    // folder (which earlier steps may have changed), or its destination is written more than once.
-    // The other steps touch nothing another step touches and may run side by side.
+    // folder (which earlier steps may have changed), or its destination may be a file that another
+    // step writes too (the same name in another letter case, a short name, a folder reached
+    // through a link). The other steps touch nothing another step touches and may run side by side.
     bool ordered;
 };
 
 struct CopyPlan {
-    std::vector<CopyStep> steps;
-    std::vector<CString> newFolders;  // relative, each after its parent
-    // A destination that is an existing folder: the run must not start (-1 when none).
+    std::vector<CopyStep> steps;            // step i is entry i of the undo record
+    std::vector<std::wstring> newFolders;   // relative, each after its parent
+    // Existing folders through which a destination could reach the undo folder without spelling
+    // its name: the first component of every destination, and every link on the way.
+    std::vector<std::wstring> gateways;
+    // A destination that is an existing folder, or the game folder itself: the run must not start
+    // (-1 when none).
     int folderInTheWay = -1;
 };
 
 // Pairs in list order; a "<GAMEDIR>" pair whose destination exists already is left out, so a
-// backup is made once and never overwritten. A source is in the game folder when its path starts
-// with gameDir, letter case aside. probe tells what stands at a full path before the
-// run. Destinations are compared ignoring ASCII letter case, as the file system would.
-CopyPlan PlanCopy(const CStringArray& sources, const CStringArray& dests, const CString& gameDir,
-                  const std::function<PathState(const CString&)>& probe);
+// backup is made once and never overwritten. gameDir ends in a backslash; probe tells what stands
+// at a full path before the run. Names are compared as the file system compares them.
+CopyPlan PlanCopy(const std::vector<std::wstring>& sources, const std::vector<std::wstring>& dests,
+                  const std::wstring& gameDir, const std::function<PathProbe(const std::wstring&)>& probe);

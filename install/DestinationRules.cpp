@@ -1,49 +1,54 @@
-// The destination rules of the install list, kept in one table.
+// The destination rules, kept in one table and read over bytes or UTF-16 code units alike.
 #include "DestinationRules.h"
 
-#include <cstring>
-
-#include "CopyPlan.h"
+#include "GamePaths.h"
 
 namespace {
 
-using DestinationRule = bool (*)(const CString& dest);
-
-// Every rule a destination must pass, in the order they are asked; a new rule is one more line.
-const DestinationRule kDestinationRules[] = {
-    DestinationHasOnlyNameBytes,
-    DestinationStaysInside,
-    DestinationNamesFiles,
-    DestinationOutsideUndoFolder,
+// A path as the rules read it: its characters (bytes or UTF-16 code units) and their number.
+template <class Char>
+struct PathText {
+    const Char* chars;
+    int length;
 };
 
-bool IsSeparator(char ch)
+template <class Char>
+using DestinationRule = bool (*)(PathText<Char> dest);
+
+template <class Char>
+bool IsSeparator(Char ch)
 {
     return ch == '\\' || ch == '/';
 }
 
-bool IsControl(char ch)
+template <class Char>
+unsigned Unit(Char ch)
 {
-    return static_cast<unsigned char>(ch) < 0x20;
+    return sizeof(Char) == 1 ? static_cast<unsigned char>(ch) : static_cast<unsigned>(ch);
 }
 
-char UpperAscii(char ch)
+template <class Char>
+bool IsControl(Char ch)
 {
-    return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+    return Unit(ch) < 0x20;
 }
 
-bool SameNoCase(const char* part, int length, const char* name)
+template <class Char>
+bool SameNoCase(const Char* part, int length, const char* name)
 {
-    if (static_cast<int>(std::strlen(name)) != length) return false;
-    for (int i = 0; i < length; ++i) {
-        if (UpperAscii(part[i]) != name[i]) return false;
+    int i = 0;
+    for (; i < length && name[i]; ++i) {
+        const unsigned unit = Unit(part[i]);
+        const unsigned upper = unit >= 'a' && unit <= 'z' ? unit - 'a' + 'A' : unit;
+        if (upper != static_cast<unsigned char>(name[i])) return false;
     }
-    return true;
+    return i == length && !name[i];
 }
 
 // Windows takes a component as a device when the text before its first dot, blanks at its end
 // dropped, is a device name: "nul", "NUL.txt" and "nul .txt" alike.
-bool IsDeviceName(const char* part, int length)
+template <class Char>
+bool IsDeviceName(const Char* part, int length)
 {
     int base = 0;
     while (base < length && part[base] != '.') ++base;
@@ -55,24 +60,24 @@ bool IsDeviceName(const char* part, int length)
            part[3] <= '9';
 }
 
-bool IsDotOrDotDot(const char* part, int length)
+template <class Char>
+bool IsDotOrDotDot(const Char* part, int length)
 {
     return (length == 1 && part[0] == '.') || (length == 2 && part[0] == '.' && part[1] == '.');
 }
 
-}  // namespace
-
-bool DestinationStaysInside(const CString& dest)
+template <class Char>
+bool StaysInside(PathText<Char> dest)
 {
-    if (dest.GetLength() >= 2 && dest.GetAt(1) == ':') return false;
-    if (dest.GetLength() >= 2 && IsSeparator(dest.GetAt(0)) && IsSeparator(dest.GetAt(1))) return false;
-    const char* bytes = dest.GetString();
-    const int end = dest.GetLength();
+    const Char* bytes = dest.chars;
+    const int end = dest.length;
+    if (end >= 2 && bytes[1] == ':') return false;
+    if (end >= 2 && IsSeparator(bytes[0]) && IsSeparator(bytes[1])) return false;
     int depth = 0;
     int start = 0;
     for (int i = 0; i <= end; ++i) {
         if (i < end && !IsSeparator(bytes[i])) continue;
-        const char* part = bytes + start;
+        const Char* part = bytes + start;
         const int length = i - start;
         if (length == 2 && part[0] == '.' && part[1] == '.') {
             if (--depth < 0) return false;
@@ -84,22 +89,26 @@ bool DestinationStaysInside(const CString& dest)
     return true;
 }
 
-bool DestinationHasOnlyNameBytes(const CString& dest)
+template <class Char>
+bool HasOnlyNameChars(PathText<Char> dest)
 {
-    for (const char ch : dest.Bytes()) {
-        if (IsControl(ch) || std::strchr("<>:\"|?*", ch) != nullptr) return false;
+    for (int i = 0; i < dest.length; ++i) {
+        const unsigned unit = Unit(dest.chars[i]);
+        if (unit < 0x20 || unit == '<' || unit == '>' || unit == ':' || unit == '"' || unit == '|' || unit == '?' ||
+            unit == '*') {
+            return false;
+        }
     }
     return true;
 }
 
-bool DestinationNamesFiles(const CString& dest)
+template <class Char>
+bool NamesFiles(PathText<Char> dest)
 {
-    const char* bytes = dest.GetString();
-    const int end = dest.GetLength();
     int start = 0;
-    for (int i = 0; i <= end; ++i) {
-        if (i < end && !IsSeparator(bytes[i])) continue;
-        const char* part = bytes + start;
+    for (int i = 0; i <= dest.length; ++i) {
+        if (i < dest.length && !IsSeparator(dest.chars[i])) continue;
+        const Char* part = dest.chars + start;
         const int length = i - start;
         start = i + 1;
         // Empty components, "." and ".." are path steps, not names; the rule above weighs them.
@@ -110,17 +119,66 @@ bool DestinationNamesFiles(const CString& dest)
     return true;
 }
 
+template <class Char>
+bool OutsideUndoFolder(PathText<Char> dest)
+{
+    // Bytes widen one to one: only ASCII letters can spell the undo folder's name either way.
+    std::wstring wide;
+    for (int i = 0; i < dest.length; ++i) wide += static_cast<wchar_t>(Unit(dest.chars[i]));
+    return !IsInUndoFolder(wide);
+}
+
+// Every rule a destination must pass, in the order they are asked; a new rule is one more line.
+template <class Char>
+bool Acceptable(PathText<Char> dest)
+{
+    static const DestinationRule<Char> kRules[] = {
+        HasOnlyNameChars<Char>,
+        StaysInside<Char>,
+        NamesFiles<Char>,
+        OutsideUndoFolder<Char>,
+    };
+    for (const DestinationRule<Char> rule : kRules) {
+        if (!rule(dest)) return false;
+    }
+    return true;
+}
+
+PathText<char> TextOf(const CString& dest)
+{
+    return {dest.GetString(), dest.GetLength()};
+}
+
+}  // namespace
+
+bool DestinationStaysInside(const CString& dest)
+{
+    return StaysInside(TextOf(dest));
+}
+
+bool DestinationHasOnlyNameBytes(const CString& dest)
+{
+    return HasOnlyNameChars(TextOf(dest));
+}
+
+bool DestinationNamesFiles(const CString& dest)
+{
+    return NamesFiles(TextOf(dest));
+}
+
 bool DestinationOutsideUndoFolder(const CString& dest)
 {
-    return !IsInUndoFolder(dest);
+    return OutsideUndoFolder(TextOf(dest));
 }
 
 bool DestinationAcceptable(const CString& dest)
 {
-    for (const DestinationRule rule : kDestinationRules) {
-        if (!rule(dest)) return false;
-    }
-    return true;
+    return Acceptable(TextOf(dest));
+}
+
+bool DestinationAcceptable(const std::wstring& dest)
+{
+    return Acceptable(PathText<wchar_t>{dest.data(), static_cast<int>(dest.size())});
 }
 
 CString ShownDestination(const CString& dest)

@@ -1,5 +1,9 @@
-// Which install-list destinations the installer will write: the rules a destination must pass.
+// Which install-list destinations the installer will write, and which paths of an undo record it
+// will act on: the rules a path relative to the game folder must pass. Each rule reads the list's
+// bytes and the record's UTF-16 alike.
 #pragma once
+
+#include <string>
 
 #include "../framework/String.h"
 
@@ -7,8 +11,8 @@
 // leading double backslash) and never climbing above its root with "..".
 bool DestinationStaysInside(const CString& dest);
 
-// True when every byte is one a Windows file name can hold: no control character (NUL
-// included, which would split the NUL-joined copy lists) and none of < > : " | ? *.
+// True when every character is one a Windows file name can hold: no control character (NUL
+// included) and none of < > : " | ? * (a colon would also name a stream of a file).
 bool DestinationHasOnlyNameBytes(const CString& dest);
 
 // True when every component names an ordinary file or folder: no device name (CON, PRN, AUX,
@@ -21,6 +25,7 @@ bool DestinationOutsideUndoFolder(const CString& dest);
 
 // True when the destination passes every rule above.
 bool DestinationAcceptable(const CString& dest);
+bool DestinationAcceptable(const std::wstring& dest);
 
 // The destination as a status line shows it: up to its first control byte.
 CString ShownDestination(const CString& dest);

@@ -14,29 +14,33 @@ DWORD LastErrorOr(DWORD fallback)
     return error ? error : fallback;
 }
 
-CHandle CreateTarget(const CString& to)
+CHandle CreateTarget(const std::wstring& to)
 {
     const DWORD flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
-    CHandle target(::CreateFileA(to, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, flags, nullptr));
+    CHandle target(::CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, flags, nullptr));
     if (target.IsValid() || ::GetLastError() != ERROR_ACCESS_DENIED) return target;
-    // A file the same run wrote before, kept read-only like its source: its mark goes first.
-    const DWORD marks = ::GetFileAttributesA(to);
-    if (marks == INVALID_FILE_ATTRIBUTES || !(marks & FILE_ATTRIBUTE_READONLY)) return target;
-    ::SetFileAttributesA(to, FILE_ATTRIBUTE_NORMAL);
-    return CHandle(::CreateFileA(to, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, flags, nullptr));
+    // A file the same run wrote before, kept read-only, hidden or system like its source: Windows
+    // refuses to replace it until its marks are gone.
+    const DWORD marks = ::GetFileAttributesW(to.c_str());
+    if (marks == INVALID_FILE_ATTRIBUTES || !(marks & kKeptMarks) || (marks & FILE_ATTRIBUTE_DIRECTORY)) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return target;
+    }
+    ::SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return CHandle(::CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, flags, nullptr));
 }
 
 }  // namespace
 
-CopyError CopyFileInChunks(const CString& from, const CString& to, std::vector<char>& buffer,
-                           const std::function<bool(DWORD)>& onChunk)
+CopyError CopyFileInChunks(const std::wstring& from, const std::wstring& to, std::vector<char>& buffer,
+                           const ChunkCallback& onChunk)
 {
-    CHandle source(::CreateFileA(from, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    CHandle source(::CreateFileW(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     // Time and marks through the two cheap queries: under Wine the one that answers both costs
     // about 0.6 ms a file, more than copying a small file.
     FILETIME lastWrite{};
-    const DWORD marks = ::GetFileAttributesA(from);
+    const DWORD marks = ::GetFileAttributesW(from.c_str());
     if (!source.IsValid() || !::GetFileTime(source.Get(), nullptr, nullptr, &lastWrite)) {
         return {LastErrorOr(ERROR_OPEN_FAILED), true};
     }
@@ -55,47 +59,58 @@ CopyError CopyFileInChunks(const CString& from, const CString& to, std::vector<c
         if (!onChunk(got)) return {ERROR_CANCELLED, false};
     }
     ::SetFileTime(target.Get(), nullptr, nullptr, &lastWrite);
-    target.Close();
-    if (marks != INVALID_FILE_ATTRIBUTES && (marks & kKeptMarks)) ::SetFileAttributesA(to, marks & kKeptMarks);
+    // The marks go on while the file is still open, so that the flush takes them to disk too.
+    if (marks != INVALID_FILE_ATTRIBUTES && (marks & kKeptMarks)) ::SetFileAttributesW(to.c_str(), marks & kKeptMarks);
+    if (!::FlushFileBuffers(target.Get())) return {LastErrorOr(ERROR_WRITE_FAULT), false};
     return {};
 }
 
-DWORD DeleteFileAnyway(const CString& path)
+DWORD DeleteFileAnyway(const std::wstring& path)
 {
-    if (::DeleteFileA(path)) return 0;
+    if (::DeleteFileW(path.c_str())) return 0;
     DWORD error = ::GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return 0;
-    if (error == ERROR_ACCESS_DENIED && ::SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL)) {
-        if (::DeleteFileA(path)) return 0;
+    if (error == ERROR_ACCESS_DENIED && ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL)) {
+        if (::DeleteFileW(path.c_str())) return 0;
         error = ::GetLastError();
     }
     return error;
 }
 
-DWORD MoveFileSafely(const CString& from, const CString& to, std::vector<char>& buffer)
+DWORD MoveFileSafely(const std::wstring& from, const std::wstring& to, const std::wstring& part,
+                     std::vector<char>& buffer, const ChunkCallback& onChunk)
 {
-    if (::MoveFileA(from, to)) return 0;
+    // No MOVEFILE_COPY_ALLOWED: across volumes the system would copy under the final name, and a
+    // copy cut short there would pass for the whole file.
+    if (::MoveFileExW(from.c_str(), to.c_str(), 0)) return 0;
     const DWORD error = ::GetLastError();
     if (error != ERROR_NOT_SAME_DEVICE) return error;
-    // A half-written copy under the final name would pass for the whole file: build it apart.
-    const CString part = to + ".part";
-    DWORD result = CopyFileInChunks(from, part, buffer, [](DWORD) { return true; }).code;
-    if (result == 0 && !::MoveFileA(part, to)) result = LastErrorOr(ERROR_WRITE_FAULT);
+    const std::wstring& copy = part.empty() ? to : part;
+    DWORD result = CopyFileInChunks(from, copy, buffer, onChunk).code;
+    if (result == 0 && copy != to && !::MoveFileExW(copy.c_str(), to.c_str(), 0)) result = LastErrorOr(ERROR_WRITE_FAULT);
     if (result != 0) {
-        DeleteFileAnyway(part);
+        DeleteFileAnyway(copy);
         return result;
     }
     return DeleteFileAnyway(from);
 }
 
-PathState ProbePath(const CString& path)
+PathProbe ProbePath(const std::wstring& path)
 {
-    const DWORD attributes = ::GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES) return PathState::Missing;
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathState::Folder : PathState::File;
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return PathProbe{};
+    const bool link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return PathProbe{PathState::Folder, link, std::wstring()};
+    // The search that tells the stored name costs more than the attribute query: only for files
+    // that are there, which a run replaces.
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return PathProbe{PathState::File, link, std::wstring()};
+    ::FindClose(search);
+    return PathProbe{PathState::File, link, found.cFileName};
 }
 
-bool PathExists(const CString& path)
+bool PathExists(const std::wstring& path)
 {
-    return ProbePath(path) != PathState::Missing;
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

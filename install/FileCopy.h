@@ -1,13 +1,13 @@
 // Copying one file in chunks, so that a copy can be followed and stopped midway, and the file
-// operations the install run and its undo build on.
+// operations the install run and its undo build on. Paths are UTF-16 throughout.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
-#include "../framework/String.h"
 #include "CopyPlan.h"
 
 // Why a copy stopped: the system's error code (0 when it did not) and on which side.
@@ -16,20 +16,26 @@ struct CopyError {
     bool atSource = false;  // reading `from` failed, not writing `to`
 };
 
-// Copies `from` over `to` (created, or replaced when it exists, read-only or not), keeping the
-// source's time of last change and its read-only, hidden and system marks. After each chunk
-// written, onChunk gets its size; returning false stops the copy with ERROR_CANCELLED. buffer is
-// reused from file to file.
-CopyError CopyFileInChunks(const CString& from, const CString& to, std::vector<char>& buffer,
-                           const std::function<bool(DWORD)>& onChunk);
+// Gets the size of each chunk written; returning false stops the work with ERROR_CANCELLED.
+using ChunkCallback = std::function<bool(DWORD)>;
 
-// Deletes a file, read-only or not; a file that is not there counts as deleted.
-DWORD DeleteFileAnyway(const CString& path);
+// Copies `from` over `to` (created, or replaced when it exists, whatever its marks), keeping the
+// source's time of last change and its read-only, hidden and system marks, and flushes it to disk
+// before it returns: the originals it replaces are deleted once the run succeeds, and a power cut
+// must not leave a file that was never written in their place. buffer is reused from file to file.
+CopyError CopyFileInChunks(const std::wstring& from, const std::wstring& to, std::vector<char>& buffer,
+                           const ChunkCallback& onChunk);
 
-// Moves a file within one volume by renaming it; across volumes (a folder linked to another
-// drive) it copies it to `to` first, complete, and only then deletes the original.
-DWORD MoveFileSafely(const CString& from, const CString& to, std::vector<char>& buffer);
+// Deletes a file, whatever its marks; a file that is not there counts as deleted.
+DWORD DeleteFileAnyway(const std::wstring& path);
 
-// What stands at a path: nothing, a file or a folder.
-PathState ProbePath(const CString& path);
-bool PathExists(const CString& path);
+// Moves a file so that `to` is at every moment either the whole file or absent: within one volume
+// by renaming it; across volumes (a folder linked to another drive) by copying it to `part` (on
+// the volume of `to`, or empty to copy straight to `to`), flushed, renamed to `to`, and only then
+// deleting the original. A cancel through onChunk leaves the original where it was.
+DWORD MoveFileSafely(const std::wstring& from, const std::wstring& to, const std::wstring& part,
+                     std::vector<char>& buffer, const ChunkCallback& onChunk);
+
+// What stands at a path, and whether it is a link.
+PathProbe ProbePath(const std::wstring& path);
+bool PathExists(const std::wstring& path);

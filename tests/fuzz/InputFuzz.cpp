@@ -41,36 +41,66 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         if (sources[i].Find('\0') >= 0) __builtin_trap();
     }
 
-    // The copy plan: at most one step per pair, destinations canonical and never in the undo
-    // folder, each destination recorded once, and its record read back as written. A path "exists"
-    // the second time it is asked for.
-    std::set<std::string> asked;
-    const CopyPlan plan = PlanCopy(sources, dests, "C:\\Hra\\", [&](const CString& p) {
-        return asked.insert(p.Bytes()).second ? PathState::Missing : PathState::File;
+    // The copy plan, with the list's bytes widened one to one: at most one step per pair,
+    // destinations canonical and never in the undo folder, and its record read back as written
+    // (every path in it one a record may be trusted with). A path "exists" the second time it is
+    // asked for.
+    const auto widened = [](const std::string& bytes) {
+        std::wstring wide;
+        for (const char ch : bytes) wide += static_cast<wchar_t>(static_cast<unsigned char>(ch));
+        return wide;
+    };
+    std::vector<std::wstring> wideSources;
+    std::vector<std::wstring> wideDests;
+    for (int i = 0; i < sources.GetSize(); ++i) {
+        wideSources.push_back(widened(sources[i].Bytes()));
+        wideDests.push_back(widened(dests[i].Bytes()));
+    }
+    std::set<std::wstring> asked;
+    const CopyPlan plan = PlanCopy(wideSources, wideDests, L"C:\\Hra\\", [&](const std::wstring& p) {
+        return PathProbe{asked.insert(p).second ? PathState::Missing : PathState::File, false, L""};
     });
     if (plan.steps.size() > static_cast<std::size_t>(sources.GetSize())) __builtin_trap();
-    int replaced = 0;
-    int entries = 0;
+    long replaced = 0;
     for (const CopyStep& step : plan.steps) {
         if (CanonicalDestination(step.relative) != step.relative || IsInUndoFolder(step.relative)) __builtin_trap();
-        if (step.firstWrite != (step.undoIndex == entries)) __builtin_trap();
-        if (step.firstWrite) ++entries;
         if (step.replaces) ++replaced;
     }
     const UndoRecord record = RecordOf(plan);
     UndoRecord parsed;
-    if (!ParseUndoRecord(SerializeUndoRecord(record), parsed)) __builtin_trap();
-    if (parsed.files.size() != static_cast<std::size_t>(entries) || parsed.newFolders != record.newFolders) {
+    const std::string recordBytes = SerializeUndoRecord(record);
+    const RecordCheck check =
+        ParseUndoRecord(recordBytes, parsed, [](const std::string&, std::wstring&) { return false; });
+    // The game folder itself as a destination stops the run before a record is written.
+    if (plan.folderInTheWay < 0 && check != RecordCheck::Whole) __builtin_trap();
+    if (check == RecordCheck::Whole && (parsed.files.size() != plan.steps.size() || parsed.newFolders != record.newFolders)) {
         __builtin_trap();
+    }
+    // The input itself as a record: never trusted with a path a list could not name.
+    if (ParseUndoRecord(bytes, parsed, [&](const std::string& b, std::wstring& w) {
+            w = widened(b);
+            return true;
+        }) == RecordCheck::Whole) {
+        const auto trusted = [](const std::wstring& path) {
+            return DestinationAcceptable(path) && CanonicalDestination(path) == path && !path.empty();
+        };
+        for (const UndoEntry& entry : parsed.files) {
+            if (!trusted(entry.relative)) __builtin_trap();
+        }
+        for (const std::wstring& folder : parsed.newFolders) {
+            if (!trusted(folder)) __builtin_trap();
+        }
     }
     // With every original aside and every file written, the undo deletes each file and moves each
     // original back.
     const std::vector<UndoStep> undo =
-        PlanUndo(parsed, "C:\\Hra\\", "C:\\Hra\\u\\", [](const CString&) { return true; });
+        PlanUndo(record, L"C:\\Hra\\", L"C:\\Hra\\u\\", [](const std::wstring&) { return true; });
     const auto count = [&](UndoOp op) {
         return std::count_if(undo.begin(), undo.end(), [&](const UndoStep& u) { return u.op == op; });
     };
-    if (count(UndoOp::MoveBack) != replaced || count(UndoOp::DeleteFile) != entries) __builtin_trap();
+    if (count(UndoOp::MoveBack) != replaced || count(UndoOp::DeleteFile) != static_cast<long>(plan.steps.size())) {
+        __builtin_trap();
+    }
 
     // The MB figure over the whole input taken as a byte count.
     FormatMegabytes(CString(bytes), size);

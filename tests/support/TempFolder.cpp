@@ -4,7 +4,23 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "HostLinks.h"
+
 namespace {
+
+void RemoveTree(const std::string& folder);
+
+void RemoveEntry(const std::string& path, DWORD attributes)
+{
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        RemoveHostLink(path);  // never what it points to
+    } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path + "\\");
+    } else {
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileA(path.c_str());
+    }
+}
 
 void RemoveTree(const std::string& folder)
 {
@@ -13,14 +29,7 @@ void RemoveTree(const std::string& folder)
     if (find != INVALID_HANDLE_VALUE) {
         do {
             const std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + "\\");
-            } else {
-                ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileA(path.c_str());
-            }
+            if (name != "." && name != "..") RemoveEntry(folder + name, data.dwFileAttributes);
         } while (::FindNextFileA(find, &data));
         ::FindClose(find);
     }
@@ -46,6 +55,12 @@ TempFolder::TempFolder(const std::string& baseFolder)
 TempFolder::~TempFolder()
 {
     RemoveTree(m_path);
+}
+
+void TempFolder::Remove(const std::string& name) const
+{
+    const DWORD attributes = ::GetFileAttributesA((m_path + name).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) RemoveEntry(m_path + name, attributes);
 }
 
 void TempFolder::MakeFolder(const std::string& name) const

@@ -20,6 +20,8 @@ public:
     // Writes bytes to a file below the folder, creating subfolders.
     void Write(const std::string& name, const std::string& bytes) const;
     void MakeFolder(const std::string& name) const;
+    // Removes a file, or a folder with everything in it (a link itself, never what it points to).
+    void Remove(const std::string& name) const;
 
 private:
     std::string m_path;

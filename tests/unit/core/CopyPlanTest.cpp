@@ -1,176 +1,104 @@
-// The copy plan and the undo record: destinations as the file system reads them, what each pair
-// replaces, the folders a run creates, the record's bytes, and the steps that undo every moment of
-// a run (played out on real files in the copy engine's tests).
+// The copy plan: what each pair replaces, which steps keep the list's order, the folders a run
+// creates, and the folders through which a destination could reach the undo folder.
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "install/CopyPlan.h"
-#include "install/UndoRecord.h"
 
 namespace {
 
-const CString kGameDir = "C:\\G\\";
+const std::wstring kGameDir = L"C:\\G\\";
 
-// The game folder holding `disk` (paths below it) as the plan sees it before the run.
-CopyPlan Plan(const std::vector<const char*>& sources, const std::vector<const char*>& dests,
-              const std::map<std::string, PathState>& disk)
+// What stands below the game folder before the run, by exact spelling; links are marked.
+using Disk = std::map<std::wstring, PathProbe>;
+const PathProbe kFile{PathState::File, false, L""};
+const PathProbe kFolder{PathState::Folder, false, L""};
+const PathProbe kLink{PathState::Folder, true, L""};
+const PathProbe kStored{PathState::File, false, L"x.dat"};  // a file's name as its folder holds it
+
+CopyPlan Plan(const std::vector<std::wstring>& sources, const std::vector<std::wstring>& dests, const Disk& disk)
 {
-    CStringArray sourceArray;
-    CStringArray destArray;
-    for (const char* source : sources) sourceArray.Add(source);
-    for (const char* dest : dests) destArray.Add(dest);
-    return PlanCopy(sourceArray, destArray, kGameDir, [&](const CString& path) {
-        const auto found = disk.find(path.Mid(kGameDir.GetLength()).Bytes());
-        return found == disk.end() ? PathState::Missing : found->second;
+    return PlanCopy(sources, dests, kGameDir, [&](const std::wstring& path) {
+        const auto found = disk.find(path.substr(kGameDir.size()));
+        return found == disk.end() ? PathProbe{} : found->second;
     });
 }
 
-std::string Steps(const CopyPlan& plan)
+std::wstring Steps(const CopyPlan& plan)
 {
-    std::string shown;
+    std::wstring shown;
     for (const CopyStep& step : plan.steps) {
-        shown += step.source.Bytes() + ">" + step.relative.Bytes();
-        if (!step.firstWrite) shown += " again";
-        if (step.replaces) shown += " replaces";
-        if (step.undoIndex >= 0) shown += " #" + std::to_string(step.undoIndex);
-        if (step.ordered) shown += " ordered";
-        shown += "; ";
+        shown += step.source + L">" + step.relative;
+        if (step.replaces) shown += L" replaces";
+        if (step.ordered) shown += L" ordered";
+        shown += L"; ";
     }
     return shown;
 }
 
-std::string Joined(const std::vector<CString>& items)
+std::wstring Joined(const std::vector<std::wstring>& items)
 {
-    std::string shown;
-    for (const CString& item : items) shown += item.Bytes() + "; ";
-    return shown;
-}
-
-std::string Shown(const std::vector<UndoStep>& steps)
-{
-    std::string shown;
-    for (const UndoStep& step : steps) {
-        const char* op = step.op == UndoOp::DeleteFile ? "delete " : step.op == UndoOp::MoveBack ? "back " : "rmdir ";
-        shown += op + step.path.Bytes() + (step.from.IsEmpty() ? "" : " from " + step.from.Bytes()) + "; ";
-    }
+    std::wstring shown;
+    for (const std::wstring& item : items) shown += item + L"; ";
     return shown;
 }
 
 }  // namespace
 
-TEST(CopyPlan, DestinationsAsTheFileSystemReadsThem)
-{
-    // Listed, then canonical. Which of them fall in the undo folder is shown by the destination
-    // rules, which refuse those.
-    const std::pair<const char*, const char*> cases[] = {
-        {"data\\a.b\\c.txt", "data\\a.b\\c.txt"}, {"data/sub//x.dat", "data\\sub\\x.dat"}, {".\\a\\.\\b\\", "a\\b"},
-        {"a\\..\\b.txt", "b.txt"}, {"", ""}, {"velaninst.UNDO/undo.rec", "velaninst.UNDO\\undo.rec"},
-        {"data\\..\\VELANInst.undo", "VELANInst.undo"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(CanonicalDestination(c.first), c.second) << c.first;
-}
-
-TEST(CopyPlan, StepsFoldersAndADestinationInTheWay)
+TEST(CopyPlan, StepsFoldersAndWhatMayMeetTheUndoFolder)
 {
     const struct {
-        std::vector<const char*> sources, dests;
-        std::map<std::string, PathState> disk;
-        const char* steps;
-        const char* newFolders;  // parents first, each once
+        std::vector<std::wstring> sources, dests;
+        Disk disk;
+        const wchar_t* steps;
+        const wchar_t* newFolders;  // parents first, each once
+        const wchar_t* gateways;
         int folderInTheWay;
     } cases[] = {
         // Pairs in order with what each replaces. The backup of b exists already and is left out;
         // the lower-case marker is a marker too, one after a blank is none. What reads from the game
-        // folder waits for everything before it.
-        {{"<GAMEDIR>a.tlk", "<GAMEDIR>b.tlk", "D:\\CZ\\a.tlk", "<gamedir>c.tlk", "D:\\CZ\\n.dat",
-          "c:\\g\\extra\\x.dat", " <GAMEDIR>y"},
-         {"a_orig.tlk", "b_orig.tlk", "a.tlk", "c_orig.tlk", "new\\n.dat", "x.dat", "y"},
-         {{"a.tlk", PathState::File}, {"b_orig.tlk", PathState::File}},
-         "C:\\G\\a.tlk>a_orig.tlk #0 ordered; D:\\CZ\\a.tlk>a.tlk replaces #1; C:\\G\\c.tlk>c_orig.tlk #2 ordered; "
-         "D:\\CZ\\n.dat>new\\n.dat #3; c:\\g\\extra\\x.dat>x.dat #4 ordered;  <GAMEDIR>y>y #5; ",
-         "new; ", -1},
-        // A destination written twice, in two letter cases, keeps only the first original.
-        {{"D:\\1", "D:\\2", "D:\\3"}, {"Data\\x.dat", "data/X.DAT", "data\\y.dat"},
-         {{"Data", PathState::Folder}, {"Data\\x.dat", PathState::File}, {"data\\X.DAT", PathState::File}},
-         "D:\\1>Data\\x.dat replaces #0 ordered; D:\\2>data\\X.DAT again ordered; D:\\3>data\\y.dat #1; ", "", -1},
+        // folder, in any letter case, waits for everything before it.
+        {{L"<GAMEDIR>a.tlk", L"<GAMEDIR>b.tlk", L"D:\\CZ\\a.tlk", L"<gamedir>c.tlk", L"D:\\CZ\\n.dat",
+          L"c:\\g\\extra\\x.dat", L" <GAMEDIR>y"},
+         {L"a_orig.tlk", L"b_orig.tlk", L"a.tlk", L"c_orig.tlk", L"new\\n.dat", L"x.dat", L"y"},
+         {{L"a.tlk", kFile}, {L"b_orig.tlk", kFile}},
+         L"C:\\G\\a.tlk>a_orig.tlk ordered; D:\\CZ\\a.tlk>a.tlk replaces; C:\\G\\c.tlk>c_orig.tlk ordered; "
+         L"D:\\CZ\\n.dat>new\\n.dat; c:\\g\\extra\\x.dat>x.dat ordered;  <GAMEDIR>y>y; ",
+         L"new; ", L"new; ", -1},
+        // One file under names that differ in letter case, Czech letters too: every write keeps the
+        // order and moves aside what stood there, so that undoing them last first ends at the
+        // original; one that stands there is written under the name it has.
+        {{L"D:\\1", L"D:\\2", L"D:\\3", L"D:\\4", L"D:\\5"},
+         {L"Data\\x.dat", L"data/X.DAT", L"data\\y.dat", L"\u010Ce\u0161tina\\a.txt", L"\u010De\u0161tina\\A.TXT"},
+         {{L"Data", kFolder}, {L"Data\\x.dat", kStored}, {L"data\\X.DAT", kStored}},
+         L"D:\\1>Data\\x.dat replaces ordered; D:\\2>data\\x.dat replaces ordered; D:\\3>data\\y.dat; "
+         L"D:\\4>\u010Ce\u0161tina\\a.txt ordered; D:\\5>\u010De\u0161tina\\A.TXT ordered; ",
+         L"\u010Ce\u0161tina; ", L"Data; \u010Ce\u0161tina; ", -1},
         // New folders in any letter case, and one below a folder that exists.
-        {{"D:\\1", "D:\\2", "D:\\3", "D:\\4"}, {"a\\b\\c.txt", "A\\d.txt", "a\\B\\e\\f.txt", "x\\y\\z.txt"},
-         {{"x", PathState::Folder}},
-         "D:\\1>a\\b\\c.txt #0; D:\\2>A\\d.txt #1; D:\\3>a\\B\\e\\f.txt #2; D:\\4>x\\y\\z.txt #3; ",
-         "a; a\\b; a\\B\\e; x\\y; ", -1},
+        {{L"D:\\1", L"D:\\2", L"D:\\3", L"D:\\4"}, {L"a\\b\\c.txt", L"A\\d.txt", L"a\\B\\e\\f.txt", L"x\\y\\z.txt"},
+         {{L"x", kFolder}},
+         L"D:\\1>a\\b\\c.txt; D:\\2>A\\d.txt; D:\\3>a\\B\\e\\f.txt; D:\\4>x\\y\\z.txt; ",
+         L"a; a\\b; a\\B\\e; x\\y; ", L"a; x; ", -1},
+        // Names the text cannot tell apart: a possible short name, and a folder reached through a
+        // link (which may also lead into the undo folder).
+        {{L"D:\\1", L"D:\\2", L"D:\\3", L"D:\\4", L"D:\\5", L"D:\\PROGRA~1\\6"},
+         {L"GAMEDA~1\\x", L"data\\lnk\\y", L"data\\lnk\\deep\\z", L"data\\w", L"v", L"u"},
+         {{L"data", kFolder}, {L"data\\lnk", kLink}, {L"data\\lnk\\deep", kFolder}},
+         L"D:\\1>GAMEDA~1\\x ordered; D:\\2>data\\lnk\\y ordered; D:\\3>data\\lnk\\deep\\z ordered; D:\\4>data\\w; "
+         L"D:\\5>v; D:\\PROGRA~1\\6>u ordered; ",
+         L"GAMEDA~1; ", L"data; data\\lnk; GAMEDA~1; ", -1},
         // A destination that is a folder, and the game folder itself: the run stops before it starts.
-        {{"D:\\1", "D:\\2"}, {"a.txt", "data"}, {{"data", PathState::Folder}},
-         "D:\\1>a.txt #0; D:\\2>data #1; ", "", 1},
-        {{"D:\\1"}, {"."}, {}, "D:\\1> #0; ", "", 0},
+        {{L"D:\\1", L"D:\\2"}, {L"a.txt", L"data"}, {{L"data", kFolder}}, L"D:\\1>a.txt; D:\\2>data; ", L"", L"", 1},
+        {{L"D:\\1"}, {L"."}, {}, L"D:\\1>; ", L"", L"", 0},
     };
     for (const auto& c : cases) {
         const CopyPlan plan = Plan(c.sources, c.dests, c.disk);
         EXPECT_EQ(Steps(plan), c.steps);
         EXPECT_EQ(Joined(plan.newFolders), c.newFolders) << c.steps;
+        EXPECT_EQ(Joined(plan.gateways), c.gateways) << c.steps;
         EXPECT_EQ(plan.folderInTheWay, c.folderInTheWay) << c.steps;
-    }
-}
-
-TEST(UndoRecord, BytesRoundTripAndOnlyAWholeRecordParses)
-{
-    UndoRecord record;
-    record.newFolders = {CString("backup"), CString("a b\\c")};
-    record.files = {{CString("backup\\strings.dat"), false},
-                    {CString("\xC8" "e\xB9tina\\\xD8" "e\xE8.txt"), true},
-                    {CString("odd\n12 name", 11), true}};
-    const CString bytes = SerializeUndoRecord(record);
-    UndoRecord parsed;
-    ASSERT_TRUE(ParseUndoRecord(bytes, parsed));
-    EXPECT_EQ(SerializeUndoRecord(parsed), bytes);
-    // Cut short anywhere, as a run stopped while writing it: refused.
-    for (int length = 0; length < bytes.GetLength(); ++length) {
-        EXPECT_FALSE(ParseUndoRecord(bytes.Left(length), parsed)) << length;
-    }
-    for (const char* other : {"VELANInst undo 2\nend\n", "VELANInst undo 1\nnew 3 abc\nfolder 1 x\nend\n",
-                              "VELANInst undo 1\nmoved 1 a\nend\n", "VELANInst undo 1\nnew 9 abc\nend\n",
-                              "VELANInst undo 1\nend\nextra"}) {
-        EXPECT_FALSE(ParseUndoRecord(other, parsed)) << other;
-    }
-}
-
-TEST(UndoRecord, RecordOfAPlanListsEachDestinationOnce)
-{
-    const CopyPlan plan =
-        Plan({"D:\\1", "D:\\2", "D:\\3"}, {"x.dat", "X.dat", "sub\\y.dat"}, {{"x.dat", PathState::File}});
-    EXPECT_EQ(SerializeUndoRecord(RecordOf(plan)),
-              "VELANInst undo 1\nfolder 3 sub\nreplaces 5 x.dat\nnew 9 sub\\y.dat\nend\n");
-}
-
-TEST(UndoRecord, UndoOfEveryMomentOfARun)
-{
-    UndoRecord record;
-    record.newFolders = {CString("new"), CString("new\\sub")};
-    record.files = {{CString("a.dat"), true}, {CString("new\\sub\\b.dat"), false}, {CString("c.dat"), true}};
-    const struct {
-        const char* moment;
-        std::set<std::string> disk;
-        const char* undo;
-    } cases[] = {
-        {"record written, nothing changed", {"G\\a.dat", "G\\c.dat"}, ""},
-        {"folders made", {"G\\a.dat", "G\\c.dat", "G\\new", "G\\new\\sub"}, "rmdir G\\new\\sub; rmdir G\\new; "},
-        {"first original moved aside, not yet copied",
-         {"U\\0", "G\\c.dat", "G\\new", "G\\new\\sub"},
-         "back G\\a.dat from U\\0; rmdir G\\new\\sub; rmdir G\\new; "},
-        {"second file half written",
-         {"U\\0", "G\\a.dat", "G\\new\\sub\\b.dat", "G\\c.dat", "G\\new", "G\\new\\sub"},
-         "delete G\\new\\sub\\b.dat; delete G\\a.dat; back G\\a.dat from U\\0; rmdir G\\new\\sub; rmdir G\\new; "},
-        {"every file copied",
-         {"U\\0", "U\\2", "G\\a.dat", "G\\new\\sub\\b.dat", "G\\c.dat", "G\\new", "G\\new\\sub"},
-         "delete G\\c.dat; back G\\c.dat from U\\2; delete G\\new\\sub\\b.dat; delete G\\a.dat; "
-         "back G\\a.dat from U\\0; rmdir G\\new\\sub; rmdir G\\new; "},
-    };
-    for (const auto& c : cases) {
-        const std::vector<UndoStep> steps =
-            PlanUndo(record, "G\\", "U\\", [&](const CString& path) { return c.disk.count(path.Bytes()) > 0; });
-        EXPECT_EQ(Shown(steps), c.undo) << c.moment;
     }
 }

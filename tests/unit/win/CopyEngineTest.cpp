@@ -1,7 +1,8 @@
-// The all-or-nothing copy on real files: a whole run, a run stopped by an error or a cancel at
-// any point, the checks made before the first change, and the undo of a run cut off midway.
+// The all-or-nothing copy on real files: a whole run, a run stopped by an error or a cancel at any
+// point, the checks made before the first change, and the commit with its record held open.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -9,51 +10,10 @@
 #include "install/CopyEngine.h"
 #include "install/FileCopy.h"
 #include "install/UndoFolder.h"
-#include "support/TempFolder.h"
+#include "support/EngineFixture.h"
 #include "support/TreeSnapshot.h"
 
-namespace {
-
-class CopyEngine : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_pkg.Write("data\\strings.dat", "translated");
-        m_pkg.Write("x1", "first x");
-        m_pkg.Write("x2", "second x");
-        m_pkg.Write("ro.txt", "shipped read-only");
-        ::SetFileAttributesA((m_pkg / "ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-        m_game.Write("strings.dat", "original");
-        ::SetFileAttributesA((m_game / "strings.dat").c_str(), FILE_ATTRIBUTE_READONLY);
-        m_game.Write("Data\\x.dat", "old x");
-        m_game.Write("keep.txt", "untouched");
-        // A backup made first, the file it saves replaced, a destination written twice in two
-        // letter cases, a game file copied after it was replaced, new folders, a read-only source.
-        Pair("<GAMEDIR>strings.dat", "backup\\strings.dat");
-        Pair(m_pkg / "data\\strings.dat", "strings.dat");
-        Pair(m_pkg / "x1", "Data\\x.dat");
-        Pair(m_pkg / "x2", "data/X.DAT");
-        Pair("<GAMEDIR>strings.dat", "copies\\new\\strings.dat");
-        Pair(m_pkg / "ro.txt", "\\docs\\ro.txt");
-    }
-
-    void Pair(const std::string& source, const std::string& dest)
-    {
-        m_sources.Add(source.c_str());
-        m_dests.Add(dest.c_str());
-    }
-    CopyPlan Planned() const { return PlanCopy(m_sources, m_dests, m_game.Path().c_str(), ProbePath); }
-    CopyOutcome Run() { return RunCopy(Planned(), m_game.Path().c_str(), m_progress); }
-    std::map<std::string, std::string> Game() const { return SnapshotOf(m_game.Path()); }
-
-    TempFolder m_pkg;
-    TempFolder m_game;
-    CStringArray m_sources;
-    CStringArray m_dests;
-    CopyProgress m_progress;
-};
-
-}  // namespace
+using CopyEngine = EngineFixture;
 
 TEST_F(CopyEngine, CopiesEveryPairInOrder)
 {
@@ -64,7 +24,7 @@ TEST_F(CopyEngine, CopiesEveryPairInOrder)
         {"Data\\x.dat", "second x"},  {"copies", "<folder>"},
         {"copies\\new", "<folder>"},  {"copies\\new\\strings.dat", "translated"},
         {"docs", "<folder>"},         {"docs\\ro.txt", "shipped read-only+ro"},
-        {"keep.txt", "untouched"},
+        {"keep.txt", "untouched"},    {"Čeština", "<folder>"}, {"Čeština\\Řeč.txt", "second ř"},
     };
     EXPECT_EQ(DifferencesBetween(expected, Game()), "");
 }
@@ -89,7 +49,7 @@ TEST_F(CopyEngine, AnErrorAtAnyPairPutsEverythingBack)
         ::CloseHandle(file);
         EXPECT_EQ(outcome.result, CopyResult::Failed) << held;
         EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_SHARING_VIOLATION)) << held;
-        EXPECT_EQ(outcome.path.Bytes(), m_game / held);
+        EXPECT_EQ(outcome.path, Wide(m_game / held));
         EXPECT_TRUE(outcome.restored);
         EXPECT_EQ(DifferencesBetween(start, Game()), "") << held;
     }
@@ -104,7 +64,9 @@ TEST_F(CopyEngine, ACancelWithinTheLastFilePutsEverythingBack)
     const std::map<std::string, std::string> before = Game();
     std::thread user([&] {
         const DWORD start = ::GetTickCount();
-        while (m_progress.step.load() < 6 && ::GetTickCount() - start < 10000) ::Sleep(1);
+        while (m_progress.step.load() < static_cast<int>(Planned().steps.size()) - 1 && ::GetTickCount() - start < 10000) {
+            ::Sleep(1);
+        }
         m_progress.cancel.store(true);
     });
     const CopyOutcome outcome = Run();
@@ -116,67 +78,93 @@ TEST_F(CopyEngine, ACancelWithinTheLastFilePutsEverythingBack)
 
 TEST_F(CopyEngine, WhatCanBeCheckedStopsTheRunBeforeItsFirstChange)
 {
-    // A source gone since the list was read, then also a destination that is a folder.
-    ::DeleteFileA((m_pkg / "x2").c_str());
-    for (const std::string& named : {m_pkg / "x2", m_game / "docs\\ro.txt"}) {
-        if (named != m_pkg / "x2") m_game.MakeFolder("docs\\ro.txt");
-        const std::map<std::string, std::string> before = Game();
-        const CopyOutcome outcome = Run();
-        EXPECT_EQ(outcome.result, CopyResult::Failed) << named;
-        EXPECT_EQ(outcome.error, named == m_pkg / "x2" ? DWORD{ERROR_FILE_NOT_FOUND} : DWORD{ERROR_ACCESS_DENIED});
-        EXPECT_EQ(outcome.path.Bytes(), named);
-        EXPECT_EQ(m_progress.step.load(), -1) << named;
-        EXPECT_EQ(DifferencesBetween(before, Game()), "") << named;
-    }
-}
-
-TEST_F(CopyEngine, ARunCutOffAtAnyMomentIsUndoneAtTheNextStart)
-{
-    const CopyPlan plan = Planned();
-    const CString gameDir = m_game.Path().c_str();
-    const CString undoDir = UndoFolderOf(gameDir);
-    const std::map<std::string, std::string> before = Game();
-    std::vector<char> buffer;
-    // The run's own steps, done by hand up to a moment, as a run killed there leaves them; the
-    // last moment stops between moving an original aside and copying over it.
-    for (std::size_t moment = 0; moment <= plan.steps.size(); ++moment) {
-        ASSERT_EQ(WriteUndoRecord(undoDir, RecordOf(plan)), 0u);
-        for (const CString& folder : plan.newFolders) ::CreateDirectoryA(gameDir + folder, nullptr);
-        for (std::size_t i = 0; i < moment; ++i) {
-            const CopyStep& step = plan.steps[i];
-            if (step.replaces) MoveFileSafely(gameDir + step.relative, undoDir + AsideName(step.undoIndex), buffer);
-            if (i + 1 < moment || !step.replaces) {
-                CopyFileInChunks(step.source, gameDir + step.relative, buffer, [](DWORD) { return true; });
-            }
-        }
-        EXPECT_EQ(RecoverUnfinishedRun(gameDir), Recovery::Undone) << moment;
-        EXPECT_EQ(DifferencesBetween(before, Game()), "") << moment;
-    }
-}
-
-TEST_F(CopyEngine, LeftoversWithoutAWholeRecordAreClearedOnlyWhenNothingWasChanged)
-{
+    // Each named as what the user must look at: a destination that is a folder, a source gone
+    // since the list was read, a file where the undo folder goes, and a game folder so deep that
+    // the undo folder's path would be too long.
+    TempFolder deep;
+    const std::string deepGame = deep / (std::string(234 - deep.Path().size() - 1, 'd') + "\\");
+    ::CreateDirectoryA(deepGame.c_str(), nullptr);
+    const auto nothing = [] {};
     const struct {
-        const char* what;
-        std::vector<std::pair<const char*, const char*>> files;
-        Recovery recovery;
+        std::function<void()> prepare, restore;
+        std::string game;
+        DWORD error;
+        std::string named;
     } cases[] = {
-        {"originals left by a successful run clearing up", {{"0", "replaced"}, {"1", "replaced"}}, Recovery::None},
-        {"a record cut short while it was written", {{"undo.rec", "VELANInst undo 1\nnew 3 ab"}}, Recovery::None},
-        {"a record cut short beside something else", {{"undo.rec", "VELANInst undo 1\n"}, {"0", "?"}},
-         Recovery::Failed},
+        {[&] { m_game.MakeFolder("docs\\ro.txt"); }, [&] { ::RemoveDirectoryA((m_game / "docs\\ro.txt").c_str()); },
+         m_game.Path(), ERROR_ACCESS_DENIED, m_game / "docs\\ro.txt"},
+        {[&] { ::DeleteFileA((m_pkg / "x2").c_str()); }, [&] { m_pkg.Write("x2", "second x"); }, m_game.Path(),
+         ERROR_FILE_NOT_FOUND, m_pkg / "x2"},
+        {[&] { m_game.Write("VELANInst.undo", "the game's"); }, [&] { ::DeleteFileA((m_game / "VELANInst.undo").c_str()); },
+         m_game.Path(), ERROR_ALREADY_EXISTS, m_game / "VELANInst.undo"},
+        {nothing, nothing, deepGame, ERROR_FILENAME_EXCED_RANGE, deepGame + "VELANInst.undo"},
     };
-    const std::map<std::string, std::string> before = Game();
     for (const auto& c : cases) {
-        for (const auto& file : c.files) m_game.Write(std::string("VELANInst.undo\\") + file.first, file.second);
-        EXPECT_EQ(RecoverUnfinishedRun(m_game.Path().c_str()), c.recovery) << c.what;
-        const PathState left = ProbePath((m_game / "VELANInst.undo").c_str());
-        EXPECT_EQ(left, c.recovery == Recovery::Failed ? PathState::Folder : PathState::Missing) << c.what;
+        c.prepare();
+        const std::map<std::string, std::string> before = SnapshotOf(c.game);
+        const CopyOutcome outcome = RunCopy(Planned(c.game), Wide(c.game), m_progress);
+        EXPECT_EQ(outcome.result, CopyResult::Failed) << c.named;
+        EXPECT_EQ(outcome.error, c.error) << c.named;
+        EXPECT_EQ(outcome.path, Wide(c.named));
+        EXPECT_EQ(m_progress.step.load(), -1) << c.named;
+        EXPECT_EQ(DifferencesBetween(before, SnapshotOf(c.game)), "") << c.named;
+        c.restore();
     }
-    EXPECT_EQ(RecoverUnfinishedRun(m_pkg.Path().c_str()), Recovery::None);
-    std::map<std::string, std::string> after = Game();
-    after.erase("VELANInst.undo");
-    after.erase("VELANInst.undo\\undo.rec");
-    after.erase("VELANInst.undo\\0");
-    EXPECT_EQ(DifferencesBetween(before, after), "");
+}
+
+TEST_F(CopyEngine, ACommitHeldBackIsWaitedForAWhileThenUndone)
+{
+    // A program (a virus scanner, say) opens the record without delete sharing while the last
+    // file is copied, and lets go only after the run has ended, or after a second.
+    m_pkg.Write("movie.bik", std::string(64 << 20, 'm'));
+    Pair(m_pkg / "movie.bik", "movies\\intro.bik");
+    const std::map<std::string, std::string> before = Game();
+    for (const DWORD holdMs : {6000, 1000}) {
+        const std::string record = m_game / "VELANInst.undo\\undo.rec";
+        HANDLE held = INVALID_HANDLE_VALUE;
+        std::thread scanner([&] {
+            const DWORD start = ::GetTickCount();
+            while (held == INVALID_HANDLE_VALUE && ::GetTickCount() - start < 10000) {
+                held = ::CreateFileA(record.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, 0, nullptr);
+            }
+            ::Sleep(holdMs);
+            ::CloseHandle(held);
+        });
+        const CopyOutcome outcome = Run();
+        scanner.join();
+        ASSERT_NE(held, INVALID_HANDLE_VALUE) << "the record was never seen";
+        if (holdMs == 1000) {
+            EXPECT_EQ(outcome.result, CopyResult::Done);
+            EXPECT_EQ(Game().count("VELANInst.undo"), 0u);
+            EXPECT_EQ(RecoverUnfinishedRun(Wide(m_game.Path())), Recovery::None) << "a success is never undone";
+            EXPECT_EQ(Game().at("Data\\x.dat"), "second x");
+            continue;
+        }
+        EXPECT_EQ(outcome.result, CopyResult::Failed);
+        EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+        EXPECT_EQ(outcome.path, Wide(record));
+        EXPECT_TRUE(outcome.restored);
+        // What could not be deleted is an undone run's record, which the next start clears away.
+        EXPECT_EQ(RecoverUnfinishedRun(Wide(m_game.Path())), Recovery::Undone);
+        EXPECT_EQ(DifferencesBetween(before, Game()), "");
+    }
+}
+
+TEST_F(CopyEngine, ADestinationThroughTheUndoFoldersOtherNameIsRefused)
+{
+    // The undo folder's short name, learnt from a folder of the same name elsewhere (the file
+    // system makes the same one where nothing else has it), names an original kept there.
+    TempFolder probe;
+    probe.MakeFolder("VELANInst.undo");
+    char shortName[MAX_PATH] = {};
+    ::GetShortPathNameA((probe / "VELANInst.undo").c_str(), shortName, MAX_PATH);
+    const std::string alias = std::string(shortName).substr(std::string(shortName).rfind('\\') + 1);
+    ASSERT_NE(alias, "VELANInst.undo");
+    Pair(m_pkg / "x1", alias + "\\0");
+    const std::map<std::string, std::string> before = Game();
+    const CopyOutcome outcome = Run();
+    EXPECT_EQ(outcome.result, CopyResult::Refused);
+    EXPECT_EQ(outcome.path, Wide(alias));
+    EXPECT_EQ(DifferencesBetween(before, Game()), "");
 }

@@ -1,0 +1,100 @@
+// Paths inside the game folder.
+#include "GamePaths.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+struct UpcaseRun {
+    unsigned first;
+    unsigned last;
+    unsigned step;
+    int distance;
+};
+
+const UpcaseRun kUpcaseRuns[] = {
+#include "UpcaseTable.inc"
+};
+
+bool IsSeparator(wchar_t ch)
+{
+    return ch == L'\\' || ch == L'/';
+}
+
+}  // namespace
+
+std::wstring WideAscii(const char* text)
+{
+    std::wstring wide;
+    for (; *text; ++text) wide += static_cast<wchar_t>(static_cast<unsigned char>(*text));
+    return wide;
+}
+
+std::wstring UndoFolderOf(const std::wstring& gameDir)
+{
+    return gameDir + WideAscii(kUndoFolderName) + L'\\';
+}
+
+wchar_t UpcaseCodeUnit(wchar_t unit)
+{
+    const unsigned value = static_cast<unsigned>(unit);
+    const auto after = std::upper_bound(std::begin(kUpcaseRuns), std::end(kUpcaseRuns), value,
+                                        [](unsigned v, const UpcaseRun& run) { return v < run.first; });
+    if (after == std::begin(kUpcaseRuns)) return unit;
+    const UpcaseRun& run = *(after - 1);
+    if (value > run.last || (value - run.first) % run.step != 0) return unit;
+    return static_cast<wchar_t>(static_cast<int>(value) + run.distance);
+}
+
+std::wstring PathKey(const std::wstring& path)
+{
+    std::wstring key = path;
+    for (wchar_t& unit : key) unit = UpcaseCodeUnit(unit);
+    return key;
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b)
+{
+    return a.size() == b.size() && PathKey(a) == PathKey(b);
+}
+
+bool IsBelow(const std::wstring& path, const std::wstring& folder)
+{
+    return path.size() > folder.size() && SamePath(path.substr(0, folder.size()), folder);
+}
+
+std::vector<std::wstring> PathComponents(const std::wstring& dest)
+{
+    std::vector<std::wstring> parts;
+    std::wstring part;
+    for (std::size_t i = 0; i <= dest.size(); ++i) {
+        if (i < dest.size() && !IsSeparator(dest[i])) {
+            part += dest[i];
+            continue;
+        }
+        if (part == L"..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != L".") {
+            parts.push_back(part);
+        }
+        part.clear();
+    }
+    return parts;
+}
+
+std::wstring CanonicalDestination(const std::wstring& dest)
+{
+    std::wstring joined;
+    for (const std::wstring& part : PathComponents(dest)) {
+        if (!joined.empty()) joined += L'\\';
+        joined += part;
+    }
+    return joined;
+}
+
+bool IsInUndoFolder(const std::wstring& dest)
+{
+    const std::vector<std::wstring> parts = PathComponents(dest);
+    return !parts.empty() && SamePath(parts.front(), WideAscii(kUndoFolderName));
+}

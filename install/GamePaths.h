@@ -1,0 +1,44 @@
+// Paths inside the game folder as the file system reads them: one rule for when two names are one
+// file, the canonical form of a destination, and the undo folder's name.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class PathState { Missing, File, Folder };
+
+// The folder inside the game folder that holds what an unfinished run must put back.
+const char kUndoFolderName[] = "VELANInst.undo";
+
+// The longest paths the file functions take without the long-path prefix: a file's, and a
+// folder's, which must leave room for a short name below it.
+const std::size_t kLongestFilePath = 259;
+const std::size_t kLongestFolderPath = 247;
+
+// An ASCII text (a name of ours) as UTF-16.
+std::wstring WideAscii(const char* text);
+
+// The undo folder of a game folder (both end in a backslash).
+std::wstring UndoFolderOf(const std::wstring& gameDir);
+
+// A UTF-16 code unit as the file system upcases it to compare names (NTFS keeps such a table on
+// every volume): simple uppercase where that maps back, so U+0131 and U+017F are not "I" and "S".
+wchar_t UpcaseCodeUnit(wchar_t unit);
+
+// Two names are one file when their keys are equal: every code unit upcased, nothing else (no
+// normalization, no locale), as the file system compares them.
+std::wstring PathKey(const std::wstring& path);
+bool SamePath(const std::wstring& a, const std::wstring& b);
+// True when path lies below folder (which ends in a backslash), compared as above.
+bool IsBelow(const std::wstring& path, const std::wstring& folder);
+
+// The components of a destination as the file system reads them: "\" and "/" both separate,
+// empty and "." components are dropped and ".." takes one back (never above the root, which the
+// destination rules refuse beforehand).
+std::vector<std::wstring> PathComponents(const std::wstring& dest);
+// The components joined with "\": no leading or trailing separator.
+std::wstring CanonicalDestination(const std::wstring& dest);
+
+// True when the destination's first component is spelt as the undo folder, as the file system
+// compares names. (A short name or a link to it is recognised on disk by the copy engine.)
+bool IsInUndoFolder(const std::wstring& dest);

@@ -1,0 +1,36 @@
+// What to do with an undo folder found in the game folder.
+#include "RecoveryRules.h"
+
+RecoveryAction DecideRecovery(const UndoFolderFacts& facts)
+{
+    switch (facts.folder) {
+    case UndoFolderKind::Missing:
+    case UndoFolderKind::NotAFolder:
+        return RecoveryAction::Nothing;
+    case UndoFolderKind::Link:
+        return RecoveryAction::Refuse;
+    case UndoFolderKind::Folder:
+        break;
+    }
+    switch (facts.record) {
+    case RecordState::Held:
+        return RecoveryAction::Busy;
+    case RecordState::Unreadable:
+        return RecoveryAction::Refuse;
+    case RecordState::Missing:
+        // A run removes its record first when it has succeeded, and writes it before its first change.
+        return facts.onlyRunFiles ? RecoveryAction::ClearLeftovers : RecoveryAction::Refuse;
+    case RecordState::Read:
+        break;
+    }
+    switch (facts.check) {
+    case RecordCheck::Whole:
+        return RecoveryAction::Undo;
+    case RecordCheck::Torn:
+        // Cut short while it was written: the run had changed nothing, unless something stands beside it.
+        return facts.recordAlone ? RecoveryAction::ClearLeftovers : RecoveryAction::Refuse;
+    case RecordCheck::Foreign:
+        break;
+    }
+    return RecoveryAction::Refuse;
+}

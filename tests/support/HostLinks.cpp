@@ -1,0 +1,78 @@
+// Host links through the host's own commands.
+#include "HostLinks.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+
+// Starts a Linux program with its arguments. Wine gives back no handle that tells when such a
+// program has ended, so the callers wait for what it does instead.
+bool StartHostProgram(const std::wstring& program, const std::vector<std::string>& arguments)
+{
+    std::wstring commandLine = program;
+    for (const std::string& argument : arguments) {
+        commandLine += L" \"" + std::wstring(argument.begin(), argument.end()) + L"\"";
+    }
+    std::wstring application = L"Z:" + program;
+    for (wchar_t& ch : application) {
+        if (ch == L'/') ch = L'\\';
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(application.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process)) {
+        return false;
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return true;
+}
+
+bool IsLink(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+template <class Condition>
+bool WaitFor(Condition condition)
+{
+    for (int tries = 0; tries < 500; ++tries) {
+        if (condition()) return true;
+        ::Sleep(10);
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string UnixPathOf(const std::string& windowsPath)
+{
+    using ToUnix = char*(CDECL*)(const wchar_t*);
+    const auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix) return std::string();
+    std::wstring wide(windowsPath.size() + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, &wide[0],
+                                                               static_cast<int>(wide.size()))) - 1);
+    char* unixPath = toUnix(wide.c_str());
+    if (!unixPath) return std::string();
+    const std::string path = unixPath;
+    ::HeapFree(::GetProcessHeap(), 0, unixPath);
+    return path;
+}
+
+bool MakeHostLink(const std::string& target, const std::string& link)
+{
+    return StartHostProgram(L"/bin/ln", {"-s", UnixPathOf(target), UnixPathOf(link)}) &&
+           WaitFor([&] { return IsLink(link); });
+}
+
+bool RemoveHostLink(const std::string& link)
+{
+    return StartHostProgram(L"/bin/rm", {"-f", UnixPathOf(link)}) &&
+           WaitFor([&] { return ::GetFileAttributesA(link.c_str()) == INVALID_FILE_ATTRIBUTES; });
+}

@@ -1,0 +1,24 @@
+// The one rule for when two names are one file, code unit by code unit against the platform's own
+// table (the one the file system compares names with).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "install/GamePaths.h"
+
+TEST(Upcase, EveryCodeUnitAsThePlatformUpcasesIt)
+{
+    using Upcase = WCHAR(WINAPI*)(WCHAR);
+    const auto platform = reinterpret_cast<Upcase>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlUpcaseUnicodeChar")));
+    ASSERT_NE(platform, nullptr);
+    int differences = 0;
+    for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
+        const wchar_t ours = UpcaseCodeUnit(static_cast<wchar_t>(unit));
+        if (ours != platform(static_cast<WCHAR>(unit)) && ++differences <= 5) {
+            ADD_FAILURE() << std::hex << "U+" << unit << ": ours U+" << static_cast<unsigned>(ours) << ", the platform's U+"
+                          << static_cast<unsigned>(platform(static_cast<WCHAR>(unit)));
+        }
+    }
+    EXPECT_EQ(differences, 0);
+}
