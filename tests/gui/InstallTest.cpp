@@ -1,72 +1,24 @@
 // The install run through the real window: real copies into a real game folder, refusals, the restore after a failure, then Play.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
-#include <set>
 #include <string>
 
-#include "support/InstallerTest.h"
+#include "gui/InstallFixture.h"
 #include "support/Screen.h"
-#include "support/TreeSnapshot.h"
-
-#include <commctrl.h>
-
-namespace {
-
-const wchar_t kDone[] = L"Instalace úspěšně dokončena";
-const wchar_t kNotDone[] = L"Instalace nebyla dokončena";
-const char kList[] =
-    "<GAMEDIR>strings.dat|backup\\strings.dat\r\n"
-    "<INSTDIR>data\\strings.dat|strings.dat\r\n"
-    "<INSTDIR>art\\menu.tga|\\override\\menu.tga\r\n";
-
-class Install : public InstallerTest {
-protected:
-    void SetUp() override
-    {
-        InstallerTest::SetUp();
-        m_dir.Write("CZ_info.txt", "Informace\r\n");
-        m_dir.Write("data\\strings.dat", "translated");
-        m_dir.Write("art\\menu.tga", "menu");
-        m_dir.Write("files.cfg", kList);
-        UseGameFolder("Game");
-    }
-    void UseGameFolder(const std::string& name)
-    {
-        m_gameDir = m_games / name;
-        m_games.Write(name + "\\strings.dat", "original");
-        m_games.Write(name + "\\keep.txt", "untouched");
-        ::CopyFileA(HostPathFromEnvironment("FAKE_LAUNCHER_EXE").c_str(), (m_gameDir + "\\launcher.exe").c_str(),
-                    FALSE);
-    }
-    std::map<std::string, std::string> GameTree() const { return SnapshotOf(m_gameDir + "\\"); }
-    std::string Game(const std::string& name) const
-    {
-        const std::map<std::string, std::string> tree = GameTree();
-        return tree.count(name) ? tree.at(name) : "<missing>";
-    }
-    bool Shows(int id, const char* bitmap) const
-    {
-        const std::string file = HostPathFromEnvironment("VELAN_ART_DIR") + "\\" + bitmap;
-        return WaitUntil([&] { return DifferencesFromBitmapFile(ScreenRectOf(Item(id)), file) == 0; }, 3000);
-    }
-
-    TempFolder m_games;
-    std::string m_gameDir;
-};
-
-}  // namespace
 
 TEST_F(Install, TypicalRunFromRegistryToPlayWithTheLauncherGoneOnce)
 {
-    // A folder with blanks, and destinations that only look like refused ones (a Czech name in code
-    // page 1250 needs the host's Czech locale).
+    // A folder with blanks, destinations that only look like refused ones (a Czech name in code
+    // page 1250 needs the host's Czech locale), and one file named twice in two letter cases among
+    // pairs that may be copied side by side: the later pair's content, and the name first given.
     ASSERT_EQ(::GetACP(), 1250u);
     UseGameFolder("Program Files\\Some Game");
     m_dir.Write("files.cfg", std::string(kList) +
                                  "<INSTDIR>data\\strings.dat|data\\con_table.dat\r\n"
-                                 "<INSTDIR>art\\menu.tga|Čeština\\Řeč.txt\r\n");
+                                 "<INSTDIR>art\\menu.tga|Čeština\\Řeč.txt\r\n"
+                                 "<INSTDIR>data\\strings.dat|čeština\\řeč.txt\r\n"
+                                 "<INSTDIR>art\\menu.tga|data\\a.dat\r\n"
+                                 "<INSTDIR>art\\menu.tga|data\\b.dat\r\n");
     SetRegistryPath(m_gameDir);
     Start();
     EXPECT_EQ(PathBox(), Wide(m_gameDir));
@@ -76,7 +28,7 @@ TEST_F(Install, TypicalRunFromRegistryToPlayWithTheLauncherGoneOnce)
     EXPECT_TRUE(InfoDocumentOpened());
     const std::map<std::string, std::string> expected = {
         {"backup\\strings.dat", "original"}, {"strings.dat", "translated"}, {"override\\menu.tga", "menu"},
-        {"keep.txt", "untouched"}, {"data\\con_table.dat", "translated"}, {"Čeština\\Řeč.txt", "menu"}};
+        {"keep.txt", "untouched"}, {"data\\con_table.dat", "translated"}, {"Čeština\\Řeč.txt", "translated"}};
     for (const auto& file : expected) EXPECT_EQ(Game(file.first), file.second) << file.first;
     EXPECT_EQ(PathBox(), Wide(m_gameDir)) << "the box is not rewritten";
     EXPECT_TRUE(Shows(IDOK, "bmp145.bmp")) << "Install turns into Play";
@@ -221,108 +173,3 @@ TEST_F(Install, GameOnAReadOnlyLocationIsReportedAsNotInstalled)
     EXPECT_FALSE(InstallEnabled());
 }
 
-namespace {
-
-// A translation large enough that its copy takes a few seconds under Wine, over a game with
-// originals to replace. Its files are staged once for all the tests and listed by full path.
-class LargeInstall : public Install {
-protected:
-    static void SetUpTestSuite()
-    {
-        s_package.reset(new TempFolder());
-        for (int i = 0; i < kFiles; ++i) s_package->Write(Name(i), std::string(kFileBytes, 'c'));
-    }
-    static void TearDownTestSuite() { s_package.reset(); }
-    static std::string Name(int i) { return "data\\" + std::to_string(i % 20) + "\\f" + std::to_string(i) + ".dat"; }
-
-    void SetUp() override
-    {
-        Install::SetUp();
-        std::string list;
-        for (int i = 0; i < kFiles; ++i) {
-            list += (*s_package / Name(i)) + "|" + Name(i) + "\r\n";
-            if (i % 100 == 0) m_games.Write("Game\\" + Name(i), "original " + std::to_string(i));
-        }
-        m_dir.Write("files.cfg", list);
-        SetRegistryPath(m_gameDir);
-        m_before = GameTree();
-        Start();
-        Press(m_dialog, IDOK);
-        WaitUntil([&] {
-            m_progress = m_installer->WaitForWindow(L"Kopírování souborů", m_dialog, 100);
-            return m_progress && !TextOf(::GetDlgItem(m_progress, IDC_COPY_FILE)).empty();
-        }, 20000);
-        ASSERT_NE(m_progress, nullptr);
-    }
-    int Bar() const { return static_cast<int>(::SendMessageW(::GetDlgItem(m_progress, IDC_COPY_BAR), PBM_GETPOS, 0, 0)); }
-
-    static const int kFiles = 5000;
-    static const int kFileBytes = 64 << 10;
-    static std::unique_ptr<TempFolder> s_package;
-    std::map<std::string, std::string> m_before;
-    HWND m_progress = nullptr;
-};
-
-std::unique_ptr<TempFolder> LargeInstall::s_package;
-
-}  // namespace
-
-TEST_F(LargeInstall, ProgressWindowFollowsTheCopyWhileTheInstallerKeepsAnswering)
-{
-    EXPECT_EQ(::GetWindow(m_progress, GW_OWNER), m_dialog);
-    const RECT own = ScreenRectOf(m_progress);
-    const RECT installer = ScreenRectOf(m_dialog);
-    EXPECT_NEAR(own.left + own.right, installer.left + installer.right, 4) << "centred over the installer";
-    EXPECT_NEAR(own.top + own.bottom, installer.top + installer.bottom, 4);
-    EXPECT_EQ(TextOf(::GetDlgItem(m_progress, IDCANCEL)), L"Storno");
-    std::set<std::wstring> files;
-    std::set<int> bars;
-    DWORD slowest = 0;
-    const DWORD start = ::GetTickCount();
-    while (::IsWindow(m_progress) && ::GetTickCount() - start < 60000) {
-        files.insert(TextOf(::GetDlgItem(m_progress, IDC_COPY_FILE)));
-        bars.insert(Bar());
-        const DWORD asked = ::GetTickCount();
-        DWORD_PTR answer = 0;
-        EXPECT_TRUE(::SendMessageTimeoutW(m_dialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &answer));
-        slowest = std::max(slowest, ::GetTickCount() - asked);
-        ::Sleep(50);
-    }
-    EXPECT_GE(::GetTickCount() - start, 1000u) << "the copy was too short to follow";
-    EXPECT_GE(files.size(), 3u);
-    EXPECT_GE(bars.size(), 3u);
-    EXPECT_LT(slowest, 100u);
-    EXPECT_TRUE(WaitUntil([&] { return Status() == kDone; }, 20000)) << m_messages;
-    EXPECT_TRUE(InfoDocumentOpened());
-    const std::map<std::string, std::string> after = GameTree();
-    EXPECT_EQ(after.count("VELANInst.undo"), 0u);
-    EXPECT_EQ(after.at("data\\0\\f0.dat"), std::string(kFileBytes, 'c'));
-    EXPECT_EQ(after.at("data\\19\\f4999.dat"), std::string(kFileBytes, 'c'));
-}
-
-TEST_F(LargeInstall, StornoPutsTheGameBackAndASecondTryCompletes)
-{
-    ASSERT_TRUE(WaitUntil([&] { return Bar() >= 200; }, 30000));
-    Press(m_progress, IDCANCEL);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(m_progress); }, 5000));
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(m_dialog) && !Status().empty(); }, 5000));
-    EXPECT_EQ(Status(), kNotDone);
-    EXPECT_TRUE(InstallEnabled());
-    EXPECT_EQ(FindProcessWindow(m_installer->Id(), L"", m_dialog), nullptr) << "no message box after Storno";
-    EXPECT_EQ(DifferencesBetween(m_before, GameTree()), "");
-    EXPECT_EQ(RunInstall(), kDone);
-    EXPECT_TRUE(InfoDocumentOpened());
-}
-
-TEST_F(LargeInstall, ARunKilledMidwayIsUndoneAtTheNextStart)
-{
-    ASSERT_TRUE(WaitUntil([&] { return Bar() >= 100; }, 30000));
-    m_installer->Kill();
-    EXPECT_EQ(GameTree().count("VELANInst.undo"), 1u);
-    ASSERT_NE(DifferencesBetween(m_before, GameTree()), "");
-    Start();
-    EXPECT_EQ(Status(), L"Předchozí nedokončená instalace byla vrácena zpět.");
-    EXPECT_EQ(DifferencesBetween(m_before, GameTree()), "");
-    EXPECT_EQ(RunInstall(), kDone);
-    EXPECT_TRUE(InfoDocumentOpened());
-}

@@ -18,7 +18,7 @@
 #include "support/TreeSnapshot.h"
 
 // A path of the tests (system code page) as the engine takes it.
-inline std::wstring Wide(const std::string& path)
+inline std::wstring WidePath(const std::string& path)
 {
     std::wstring wide(path.size() + 1, L'\0');
     wide.resize(static_cast<std::size_t>(
@@ -53,12 +53,12 @@ protected:
 
     void Pair(const std::string& source, const std::string& dest)
     {
-        m_sources.push_back(Wide(source));
-        m_dests.push_back(Wide(dest));
+        m_sources.push_back(WidePath(source));
+        m_dests.push_back(WidePath(dest));
     }
-    CopyPlan Planned(const std::string& game) const { return PlanCopy(m_sources, m_dests, Wide(game), ProbePath); }
+    CopyPlan Planned(const std::string& game) const { return PlanCopy(m_sources, m_dests, WidePath(game), ProbePath); }
     CopyPlan Planned() const { return Planned(m_game.Path()); }
-    CopyOutcome Run() { return RunCopy(Planned(), Wide(m_game.Path()), m_progress); }
+    CopyOutcome Run() { return RunCopy(Planned(), WidePath(m_game.Path()), m_progress); }
     std::map<std::string, std::string> Game() const { return SnapshotOf(m_game.Path()); }
 
     TempFolder m_pkg;

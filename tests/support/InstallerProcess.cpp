@@ -1,8 +1,11 @@
 // InstallerProcess: start, find windows, read texts, press buttons.
 #include "support/InstallerProcess.h"
 
+#include <cstdlib>
 #include <stdexcept>
 #include <vector>
+
+#include "support/HostCommands.h"
 
 InstallerProcess::InstallerProcess(const TempFolder& folder, const std::string& built)
 {
@@ -18,6 +21,26 @@ InstallerProcess::InstallerProcess(const TempFolder& folder, const std::string& 
 InstallerProcess::InstallerProcess(const std::string& folder)
 {
     Launch(folder + "VELANInst.exe", folder);
+}
+
+InstallerProcess::InstallerProcess(const std::string& folder, const std::string& locale)
+{
+    const char* wine = std::getenv("WINE");
+    const std::string command = "LC_ALL=" + locale + " LANG=" + locale + " exec " + (wine ? wine : "wine") + " '" +
+                                UnixPathOf(folder + "VELANInst.exe") + "' 2>/dev/null";
+    if (!StartHostProgram(L"/bin/sh", {"-c", command})) throw std::runtime_error("cannot start the installer");
+    // Its Windows process is known by its window: the installer's, of a process other than this one.
+    DWORD pid = 0;
+    WaitUntil([&] {
+        for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
+            ::GetWindowThreadProcessId(window, &pid);
+            if (pid != ::GetCurrentProcessId() && ::IsWindowVisible(window) && ::GetDlgItem(window, IDC_PATH)) return true;
+        }
+        return false;
+    }, 15000);
+    m_info.dwProcessId = pid;
+    m_info.hProcess = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    if (!m_info.hProcess) throw std::runtime_error("cannot find the installer started under " + locale);
 }
 
 void InstallerProcess::Launch(const std::string& exe, const std::string& folder)
@@ -41,7 +64,7 @@ HWND InstallerProcess::MainWindow() const
 InstallerProcess::~InstallerProcess()
 {
     if (!WaitForExit(0)) Kill();
-    ::CloseHandle(m_info.hThread);
+    if (m_info.hThread) ::CloseHandle(m_info.hThread);
     ::CloseHandle(m_info.hProcess);
 }
 
@@ -85,6 +108,12 @@ std::wstring TextOf(HWND window)
 void Press(HWND dialog, int id)
 {
     ::PostMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+bool PressAndWait(HWND dialog, int id)
+{
+    DWORD_PTR handled = 0;
+    return ::SendMessageTimeoutW(dialog, WM_COMMAND, static_cast<WPARAM>(id), 0, SMTO_NORMAL, 30000, &handled) != 0;
 }
 
 std::wstring Wide(const std::string& ascii)

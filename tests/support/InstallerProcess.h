@@ -24,6 +24,9 @@ public:
     InstallerProcess(const TempFolder& folder, const std::string& exe);
     // Starts the program that already sits in the folder (a path ending in a backslash).
     explicit InstallerProcess(const std::string& folder);
+    // The same as a new Wine process under another locale, from which Wine takes a process's code
+    // page (LC_ALL=C.UTF-8: 1252); no other installer may be running.
+    InstallerProcess(const std::string& folder, const std::string& locale);
     ~InstallerProcess();
     InstallerProcess(const InstallerProcess&) = delete;
     InstallerProcess& operator=(const InstallerProcess&) = delete;
@@ -47,6 +50,8 @@ HWND FindProcessWindow(DWORD pid, const std::wstring& title, HWND except);
 std::wstring TextOf(HWND window);
 // Presses a button without waiting for what the press opens (a modal box would block a send).
 void Press(HWND dialog, int id);
+// Presses a button whose command opens no modal box, and waits until the window has handled it.
+bool PressAndWait(HWND dialog, int id);
 std::wstring Wide(const std::string& ascii);
 
 template <class Condition>

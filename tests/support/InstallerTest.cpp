@@ -69,6 +69,11 @@ std::wstring InstallerTest::RunInstall()
 {
     const std::wstring before = Status();
     Press(m_dialog, IDOK);
+    return WaitForOutcome(before);
+}
+
+std::wstring InstallerTest::WaitForOutcome(const std::wstring& before, DWORD timeoutMs)
+{
     std::wstring now;
     WaitUntil([&] {
         HWND box = FindProcessWindow(m_installer->Id(), L"", m_dialog);
@@ -78,7 +83,7 @@ std::wstring InstallerTest::RunInstall()
         }
         now = Status();
         return ::IsWindowEnabled(m_dialog) && now != before && !now.empty();
-    }, 20000);
+    }, timeoutMs);
     return now;
 }
 

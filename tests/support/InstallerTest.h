@@ -35,6 +35,8 @@ protected:
     // Presses Install and waits for the status to change, answering every box on the way (their
     // texts are kept in m_messages).
     std::wstring RunInstall();
+    // Waits for the window to be enabled with a status other than `before`, answering boxes as above.
+    std::wstring WaitForOutcome(const std::wstring& before, DWORD timeoutMs = 20000);
     static void SetRegistryPath(const std::string& value);
     // Whether the information document opened in Notepad (a success opens it); it is closed again.
     static bool InfoDocumentOpened();

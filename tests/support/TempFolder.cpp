@@ -4,7 +4,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "HostLinks.h"
+#include "HostCommands.h"
 
 namespace {
 

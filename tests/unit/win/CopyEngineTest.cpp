@@ -49,7 +49,7 @@ TEST_F(CopyEngine, AnErrorAtAnyPairPutsEverythingBack)
         ::CloseHandle(file);
         EXPECT_EQ(outcome.result, CopyResult::Failed) << held;
         EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_SHARING_VIOLATION)) << held;
-        EXPECT_EQ(outcome.path, Wide(m_game / held));
+        EXPECT_EQ(outcome.path, WidePath(m_game / held));
         EXPECT_TRUE(outcome.restored);
         EXPECT_EQ(DifferencesBetween(start, Game()), "") << held;
     }
@@ -102,10 +102,10 @@ TEST_F(CopyEngine, WhatCanBeCheckedStopsTheRunBeforeItsFirstChange)
     for (const auto& c : cases) {
         c.prepare();
         const std::map<std::string, std::string> before = SnapshotOf(c.game);
-        const CopyOutcome outcome = RunCopy(Planned(c.game), Wide(c.game), m_progress);
+        const CopyOutcome outcome = RunCopy(Planned(c.game), WidePath(c.game), m_progress);
         EXPECT_EQ(outcome.result, CopyResult::Failed) << c.named;
         EXPECT_EQ(outcome.error, c.error) << c.named;
-        EXPECT_EQ(outcome.path, Wide(c.named));
+        EXPECT_EQ(outcome.path, WidePath(c.named));
         EXPECT_EQ(m_progress.step.load(), -1) << c.named;
         EXPECT_EQ(DifferencesBetween(before, SnapshotOf(c.game)), "") << c.named;
         c.restore();
@@ -137,16 +137,16 @@ TEST_F(CopyEngine, ACommitHeldBackIsWaitedForAWhileThenUndone)
         if (holdMs == 1000) {
             EXPECT_EQ(outcome.result, CopyResult::Done);
             EXPECT_EQ(Game().count("VELANInst.undo"), 0u);
-            EXPECT_EQ(RecoverUnfinishedRun(Wide(m_game.Path())), Recovery::None) << "a success is never undone";
+            EXPECT_EQ(RecoverUnfinishedRun(WidePath(m_game.Path())), Recovery::None) << "a success is never undone";
             EXPECT_EQ(Game().at("Data\\x.dat"), "second x");
             continue;
         }
         EXPECT_EQ(outcome.result, CopyResult::Failed);
         EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-        EXPECT_EQ(outcome.path, Wide(record));
+        EXPECT_EQ(outcome.path, WidePath(record));
         EXPECT_TRUE(outcome.restored);
         // What could not be deleted is an undone run's record, which the next start clears away.
-        EXPECT_EQ(RecoverUnfinishedRun(Wide(m_game.Path())), Recovery::Undone);
+        EXPECT_EQ(RecoverUnfinishedRun(WidePath(m_game.Path())), Recovery::Undone);
         EXPECT_EQ(DifferencesBetween(before, Game()), "");
     }
 }
@@ -165,6 +165,6 @@ TEST_F(CopyEngine, ADestinationThroughTheUndoFoldersOtherNameIsRefused)
     const std::map<std::string, std::string> before = Game();
     const CopyOutcome outcome = Run();
     EXPECT_EQ(outcome.result, CopyResult::Refused);
-    EXPECT_EQ(outcome.path, Wide(alias));
+    EXPECT_EQ(outcome.path, WidePath(alias));
     EXPECT_EQ(DifferencesBetween(before, Game()), "");
 }

@@ -7,7 +7,7 @@
 
 #include "install/UndoFolder.h"
 #include "support/EngineFixture.h"
-#include "support/HostLinks.h"
+#include "support/HostCommands.h"
 
 using UnfinishedRun = EngineFixture;
 
@@ -49,7 +49,7 @@ protected:
 TEST_F(UnfinishedRun, ARunCutOffAtAnyMomentIsUndoneAtTheNextStart)
 {
     const CopyPlan plan = Planned();
-    const std::wstring gameDir = Wide(m_game.Path());
+    const std::wstring gameDir = WidePath(m_game.Path());
     const std::wstring undoDir = UndoFolderOf(gameDir);
     const std::map<std::string, std::string> before = Game();
     std::vector<char> buffer;
@@ -77,7 +77,7 @@ TEST_F(UnfinishedRun, ARunCutOffAtAnyMomentIsUndoneAtTheNextStart)
 
 TEST_F(OtherVolume, AnOriginalMovedAsideIsWholeOrAbsentAtEveryMoment)
 {
-    const std::wstring gameDir = Wide(m_game.Path());
+    const std::wstring gameDir = WidePath(m_game.Path());
     const std::wstring undoDir = UndoFolderOf(gameDir);
     const CopyPlan plan = Planned();
     const int entry = static_cast<int>(plan.steps.size()) - 1;
@@ -147,7 +147,7 @@ TEST_F(UnfinishedRun, WhatAStartFindsIsTouchedOnlyWhenARunOfOursLeftIt)
     for (const auto& c : cases) {
         for (const auto& file : c.files) m_game.Write("VELANInst.undo\\" + file.first, file.second);
         const std::map<std::string, std::string> before = Game();
-        EXPECT_EQ(RecoverUnfinishedRun(Wide(m_game.Path())), c.recovery) << c.what;
+        EXPECT_EQ(RecoverUnfinishedRun(WidePath(m_game.Path())), c.recovery) << c.what;
         std::map<std::string, std::string> after = Game();
         EXPECT_EQ(after.count("VELANInst.undo"), c.kept ? 1u : 0u) << c.what;
         if (c.kept) {
@@ -161,13 +161,13 @@ TEST_F(UnfinishedRun, WhatAStartFindsIsTouchedOnlyWhenARunOfOursLeftIt)
     m_game.Write("VELANInst.undo\\undo.rec", "VELANInst undo 2\nend\n");
     HANDLE live = ::CreateFileA((m_game / "VELANInst.undo\\undo.rec").c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
-    EXPECT_EQ(RecoverUnfinishedRun(Wide(m_game.Path())), Recovery::Busy);
+    EXPECT_EQ(RecoverUnfinishedRun(WidePath(m_game.Path())), Recovery::Busy);
     ::CloseHandle(live);
     m_game.Remove("VELANInst.undo");
     outside.Write("0", "kept");
     outside.Write("undo.rec", "VELANInst undo 2\nreplaces 5 a.dat\nend\n");
     ASSERT_TRUE(MakeHostLink(outside.Path().substr(0, outside.Path().size() - 1), m_game / "VELANInst.undo"));
-    EXPECT_EQ(RecoverUnfinishedRun(Wide(m_game.Path())), Recovery::Refused);
+    EXPECT_EQ(RecoverUnfinishedRun(WidePath(m_game.Path())), Recovery::Refused);
     EXPECT_EQ(SnapshotOf(outside.Path()).size(), 3u);
     EXPECT_EQ(Game().at("a.dat"), "a's original");
 }

@@ -8,7 +8,7 @@
 
 #include "install/RunClaim.h"
 #include "support/EngineFixture.h"
-#include "support/HostLinks.h"
+#include "support/HostCommands.h"
 
 TEST(RunClaim, OneHolderPerFolderWhateverItsName)
 {
@@ -23,21 +23,21 @@ TEST(RunClaim, OneHolderPerFolderWhateverItsName)
     CHandle claimed(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     CHandle end(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     std::thread holder([&] {
-        EXPECT_EQ(held->Claim(Wide(root / "Game Folder")), CRunClaim::Result::Claimed);
+        EXPECT_EQ(held->Claim(WidePath(root / "Game Folder")), CRunClaim::Result::Claimed);
         ::SetEvent(claimed.Get());
         ::WaitForSingleObject(end.Get(), 10000);
     });
     ::WaitForSingleObject(claimed.Get(), 10000);
     for (const std::string& name : {root / "game folder\\", std::string(shortName), root / "link"}) {
         CRunClaim other;
-        EXPECT_EQ(other.Claim(Wide(name)), CRunClaim::Result::Busy) << name;
+        EXPECT_EQ(other.Claim(WidePath(name)), CRunClaim::Result::Busy) << name;
     }
     CRunClaim elsewhere;
-    EXPECT_EQ(elsewhere.Claim(Wide(root.Path())), CRunClaim::Result::Claimed);
-    EXPECT_EQ(elsewhere.Claim(Wide(root / "missing")), CRunClaim::Result::Absent);
+    EXPECT_EQ(elsewhere.Claim(WidePath(root.Path())), CRunClaim::Result::Claimed);
+    EXPECT_EQ(elsewhere.Claim(WidePath(root / "missing")), CRunClaim::Result::Absent);
     ::SetEvent(end.Get());
     holder.join();
     CRunClaim after;
-    EXPECT_EQ(after.Claim(Wide(root / "link")), CRunClaim::Result::Claimed);
+    EXPECT_EQ(after.Claim(WidePath(root / "link")), CRunClaim::Result::Claimed);
     delete held;
 }

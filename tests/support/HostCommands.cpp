@@ -1,14 +1,8 @@
-// Host links through the host's own commands.
-#include "HostLinks.h"
+// Host programs run from a test under Wine.
+#include "HostCommands.h"
 
 #include <windows.h>
 
-#include <vector>
-
-namespace {
-
-// Starts a Linux program with its arguments. Wine gives back no handle that tells when such a
-// program has ended, so the callers wait for what it does instead.
 bool StartHostProgram(const std::wstring& program, const std::vector<std::string>& arguments)
 {
     std::wstring commandLine = program;
@@ -30,6 +24,8 @@ bool StartHostProgram(const std::wstring& program, const std::vector<std::string
     ::CloseHandle(process.hProcess);
     return true;
 }
+
+namespace {
 
 bool IsLink(const std::string& path)
 {

@@ -1,0 +1,100 @@
+// The undo folder through the real window: what a start finds there that no run of ours left, a
+// list that names it by its short name, a file in its place, and an original on another volume
+// when the installer is killed while moving it aside.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "gui/InstallFixture.h"
+#include "support/HostCommands.h"
+
+namespace {
+
+std::wstring Refusal(const std::string& undoFolder)
+{
+    return L"Složku " + Wide(undoFolder) +
+           L" nelze použít k vrácení instalace, nic v ní nebylo změněno. Přesuňte ji mimo adresář hry a spusťte "
+           L"instalátor znovu.";
+}
+
+}  // namespace
+
+using UndoFolder = Install;
+
+TEST_F(UndoFolder, WhatNoRunOfOursLeftIsNeverTouched)
+{
+    // A record whose path climbs out of the game folder, and an undo folder that is a link to a
+    // folder holding a record and an original: at start-up and at Install alike, a message and
+    // nothing touched, inside the game folder or outside it.
+    m_games.Write("outside.txt", "not the game's");
+    m_games.Write("elsewhere\\undo.rec", "VELANInst undo 2\nreplaces 11 strings.dat\nend\n");
+    m_games.Write("elsewhere\\0", "kept");
+    const std::string undoFolder = m_gameDir + "\\VELANInst.undo";
+    SetRegistryPath(m_gameDir);
+    for (const bool link : {false, true}) {
+        if (link) {
+            m_games.Remove("Game\\VELANInst.undo");
+            ASSERT_TRUE(MakeHostLink(m_games / "elsewhere", undoFolder));
+        } else {
+            m_games.Write("Game\\VELANInst.undo\\undo.rec", "VELANInst undo 2\nnew 14 ..\\outside.txt\nend\n");
+        }
+        const std::map<std::string, std::string> before = SnapshotOf(m_games.Path());
+        Start();
+        EXPECT_EQ(Status(), Refusal(undoFolder)) << link;
+        ASSERT_TRUE(PressAndWait(m_dialog, IDOK));
+        EXPECT_EQ(Status(), Refusal(undoFolder)) << link;
+        EXPECT_TRUE(InstallEnabled());
+        Close();
+        EXPECT_EQ(DifferencesBetween(before, SnapshotOf(m_games.Path())), "") << link;
+    }
+}
+
+TEST_F(UndoFolder, ANameThatReachesItIsRefusedAndAFileInItsPlaceNamed)
+{
+    // Its short name, learnt from a folder of the same name elsewhere (the file system makes the
+    // same one where nothing else has it), would write over the original kept there.
+    m_games.MakeFolder("probe\\VELANInst.undo");
+    char shortName[MAX_PATH] = {};
+    ::GetShortPathNameA((m_games / "probe\\VELANInst.undo").c_str(), shortName, MAX_PATH);
+    const std::string alias = std::string(shortName).substr(std::string(shortName).rfind('\\') + 1);
+    ASSERT_NE(alias, "VELANInst.undo");
+    m_dir.Write("files.cfg", std::string(kList) + "<INSTDIR>art\\menu.tga|" + alias + "\\1\r\n");
+    const std::map<std::string, std::string> before = GameTree();
+    Start();
+    Type(Wide(m_gameDir));
+    EXPECT_EQ(RunInstall(), L"Neplatný cíl v seznamu souborů: " + Wide(alias) + L"\r\n" + kNotDone);
+    EXPECT_FALSE(InstallEnabled());
+    EXPECT_EQ(DifferencesBetween(before, GameTree()), "");
+    Close();
+    // A file of the game's where the undo folder goes: named in the message, left as it is.
+    m_games.Write("Game\\VELANInst.undo", "the game's");
+    Start();
+    Type(Wide(m_gameDir));
+    EXPECT_EQ(RunInstall(), kNotDone);
+    EXPECT_EQ(m_messages.substr(0, m_messages.find(L'\n')),
+              L"Soubor " + Wide(m_gameDir) + L"\\VELANInst.undo nelze zkopírovat.");
+    EXPECT_EQ(Game("VELANInst.undo"), "the game's");
+}
+
+TEST_F(UndoFolder, AnOriginalOnAnotherVolumeComesBackWholeAfterAKill)
+{
+    // The game's folder "linked" is a link to a folder on another volume (the host's memory file
+    // system): its original is copied into the undo folder, and the installer is killed midway.
+    TempFolder other("Z:\\dev\\shm\\");
+    ASSERT_TRUE(MakeHostLink(other.Path().substr(0, other.Path().size() - 1), m_gameDir + "\\linked"));
+    const std::string original = std::string(96 << 20, 'o') + "the end";
+    m_games.Write("Game\\linked\\big.dat", original);
+    m_dir.Write("files.cfg", "<INSTDIR>art\\menu.tga|linked\\big.dat\r\n");
+    SetRegistryPath(m_gameDir);
+    Start();
+    Press(m_dialog, IDOK);
+    const std::string aside = m_gameDir + "\\VELANInst.undo\\0";
+    ASSERT_TRUE(WaitUntil([&] { return ::GetFileAttributesA((aside + ".part").c_str()) != INVALID_FILE_ATTRIBUTES ||
+                                       ::GetFileAttributesA(aside.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000));
+    m_installer->Kill();
+    Start();
+    EXPECT_EQ(Status(), L"Předchozí nedokončená instalace byla vrácena zpět.");
+    EXPECT_TRUE(Game("linked\\big.dat") == original) << "the original came back as " << Game("linked\\big.dat").size()
+                                                      << " bytes";
+    EXPECT_EQ(GameTree().count("VELANInst.undo"), 0u);
+}
