@@ -15,7 +15,7 @@
 #include "../ui/Layout.h"
 #include "../ui/StatusText.h"
 #include "../install/CopyEngine.h"
-#include "../install/FileCopy.h"
+#include "../install/DestinationProbe.h"
 #include "../install/GamePaths.h"
 #include "../install/GamePathText.h"
 #include "../install/InstallPlan.h"
@@ -103,15 +103,16 @@ bool CInstallerDlg::ComputeTotalSize(unsigned long long& total)
     total = 0;
     for (int i = 0; i < m_sources.GetSize(); ++i) {
         const CString source = ResolveSource(m_sources[i], g_strGamePath);
-        CHandle file(::CreateFileA(source, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        LARGE_INTEGER size{};
-        if (!file.IsValid() || !::GetFileSizeEx(file.Get(), &size)) {
+        // The attribute query, not an open: under Wine opening a file costs about 0.15 ms, a
+        // third of a second for a list of 2,000 files, the query a twentieth of that.
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!::GetFileAttributesExA(source, GetFileExInfoStandard, &data) ||
+            (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             AddStatusLine(kCannotFindFile, source);
             m_btnInstall.EnableWindow(FALSE);
             return false;
         }
-        total += static_cast<unsigned long long>(size.QuadPart);
+        total += (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     }
     return true;
 }
@@ -143,7 +144,7 @@ std::vector<std::wstring> WidenedAll(const CStringArray& paths)
 BOOL CInstallerDlg::CopyFiles(CopyOutcome& outcome)
 {
     const std::wstring gameDir = WidenSystem(g_strGamePath);
-    const CopyPlan plan = PlanCopy(WidenedAll(m_sources), WidenedAll(m_dests), gameDir, ProbePath);
+    const CopyPlan plan = PlanCopy(WidenedAll(m_sources), WidenedAll(m_dests), gameDir, CDestinationProbe());
     if (plan.steps.empty()) return TRUE;  // nothing to copy is no failure
     CopyProgress progress;
     {

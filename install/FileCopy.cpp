@@ -99,15 +99,8 @@ PathProbe ProbePath(const std::wstring& path)
 {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return PathProbe{};
-    const bool link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return PathProbe{PathState::Folder, link, std::wstring()};
-    // The search that tells the stored name costs more than the attribute query: only for files
-    // that are there, which a run replaces.
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = ::FindFirstFileW(path.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return PathProbe{PathState::File, link, std::wstring()};
-    ::FindClose(search);
-    return PathProbe{PathState::File, link, found.cFileName};
+    const PathState state = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathState::Folder : PathState::File;
+    return PathProbe{state, (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0, std::wstring()};
 }
 
 bool PathExists(const std::wstring& path)

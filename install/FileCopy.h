@@ -36,6 +36,6 @@ DWORD DeleteFileAnyway(const std::wstring& path);
 DWORD MoveFileSafely(const std::wstring& from, const std::wstring& to, const std::wstring& part,
                      std::vector<char>& buffer, const ChunkCallback& onChunk);
 
-// What stands at a path, and whether it is a link.
+// What stands at a path, and whether it is a link (a file's stored name is not asked for).
 PathProbe ProbePath(const std::wstring& path);
 bool PathExists(const std::wstring& path);

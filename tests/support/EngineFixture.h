@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "install/CopyEngine.h"
+#include "install/DestinationProbe.h"
 #include "install/FileCopy.h"
 #include "support/TempFolder.h"
 #include "support/TreeSnapshot.h"
@@ -56,7 +57,10 @@ protected:
         m_sources.push_back(WidePath(source));
         m_dests.push_back(WidePath(dest));
     }
-    CopyPlan Planned(const std::string& game) const { return PlanCopy(m_sources, m_dests, WidePath(game), ProbePath); }
+    CopyPlan Planned(const std::string& game) const
+    {
+        return PlanCopy(m_sources, m_dests, WidePath(game), CDestinationProbe());
+    }
     CopyPlan Planned() const { return Planned(m_game.Path()); }
     CopyOutcome Run() { return RunCopy(Planned(), WidePath(m_game.Path()), m_progress); }
     std::map<std::string, std::string> Game() const { return SnapshotOf(m_game.Path()); }

@@ -150,21 +150,3 @@ TEST_F(CopyEngine, ACommitHeldBackIsWaitedForAWhileThenUndone)
         EXPECT_EQ(DifferencesBetween(before, Game()), "");
     }
 }
-
-TEST_F(CopyEngine, ADestinationThroughTheUndoFoldersOtherNameIsRefused)
-{
-    // The undo folder's short name, learnt from a folder of the same name elsewhere (the file
-    // system makes the same one where nothing else has it), names an original kept there.
-    TempFolder probe;
-    probe.MakeFolder("VELANInst.undo");
-    char shortName[MAX_PATH] = {};
-    ::GetShortPathNameA((probe / "VELANInst.undo").c_str(), shortName, MAX_PATH);
-    const std::string alias = std::string(shortName).substr(std::string(shortName).rfind('\\') + 1);
-    ASSERT_NE(alias, "VELANInst.undo");
-    Pair(m_pkg / "x1", alias + "\\0");
-    const std::map<std::string, std::string> before = Game();
-    const CopyOutcome outcome = Run();
-    EXPECT_EQ(outcome.result, CopyResult::Refused);
-    EXPECT_EQ(outcome.path, WidePath(alias));
-    EXPECT_EQ(DifferencesBetween(before, Game()), "");
-}

@@ -14,11 +14,9 @@ TEST(Upcase, EveryCodeUnitAsThePlatformUpcasesIt)
     ASSERT_NE(platform, nullptr);
     int differences = 0;
     for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
-        const wchar_t ours = UpcaseCodeUnit(static_cast<wchar_t>(unit));
-        if (ours != platform(static_cast<WCHAR>(unit)) && ++differences <= 5) {
-            ADD_FAILURE() << std::hex << "U+" << unit << ": ours U+" << static_cast<unsigned>(ours) << ", the platform's U+"
-                          << static_cast<unsigned>(platform(static_cast<WCHAR>(unit)));
-        }
+        const unsigned ours = static_cast<unsigned>(UpcaseCodeUnit(static_cast<wchar_t>(unit)));
+        const unsigned theirs = platform(static_cast<WCHAR>(unit));
+        if (ours != theirs && ++differences <= 5) ADD_FAILURE() << std::hex << unit << ": " << ours << " for " << theirs;
     }
     EXPECT_EQ(differences, 0);
 }
