@@ -8,7 +8,11 @@
 #
 # Usage: bench/install.sh [cold|warm] [ROUNDS]
 #   cold (default): page cache dropped before each timed copy (sync; echo 3 > drop_caches)
-#   warm: the source tree (and the NSIS installer) read into the cache before each timed copy
+#   warm: dropped too, then the source tree (and the NSIS installer) read back into the cache, as a
+#   translation just unpacked is
+# Every copy stays until the script ends (about ROUNDS x 5 GiB): ext4 passes over inodes deleted
+# within the last minute each time it allocates one, so a copy deleted before the next contender
+# ran made that contender's 2,000 new files cost the wineserver several times more.
 #   ROUNDS (default 3): each contender runs this often, in alternating order; medians are printed
 # VELAN_BENCH_DIR: where the trees go (default /var/tmp; the same disk as the build here).
 # VELAN_BENCH_SHRINK=N: every file N times smaller, for a quick try of the script.
@@ -29,13 +33,14 @@ trap cleanup EXIT
 velan_start_display
 velan_prepare_prefix
 
-if [ "$cache" = cold ] && ! { sync && echo 3 > /proc/sys/vm/drop_caches; } 2>/dev/null; then
-    echo "note: cannot drop the page cache here (not root?); measuring warm instead"
-    cache=warm
+can_drop=1
+if ! { sync && echo 3 > /proc/sys/vm/drop_caches; } 2>/dev/null; then
+    echo "note: cannot drop the page cache here (not root?); the source stays cached (warm) throughout"
+    can_drop=0 cache=warm
 fi
 
 pkg="$work/pkg"
-mkdir -p "$pkg" "$work/sync" "$work/out" "$work/nsis"
+mkdir -p "$pkg" "$work/sync" "$work/out" "$work/nsis" "$work/copies"
 cp "$VELAN_DIST/VELANInst.exe" "$VELAN_DIST/fmod.dll" "$pkg/"
 : > "$pkg/intro.bik"
 printf 'Informace\r\n' > "$pkg/CZ_info.txt"
@@ -120,9 +125,9 @@ winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 prepare_cache() {
     sync
-    if [ "$cache" = cold ]; then
-        echo 3 > /proc/sys/vm/drop_caches
-    else
+    # Warm or cold, every contender starts from the same memory: nothing cached but what it reads.
+    if [ "$can_drop" = 1 ]; then echo 3 > /proc/sys/vm/drop_caches; fi
+    if [ "$cache" = warm ]; then
         find "$pkg/data" -type f -exec cat {} + > /dev/null
         cat "$work/nsis/setup.exe" > /dev/null
     fi
@@ -169,21 +174,23 @@ figure() { awk -F'\t' -v k="$2" '$1 == k { print $2; exit }' "$1"; }
 median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 m() { echo "${seconds[$1]:-}" | median; }
 
-run_cp() {
-    mkdir "$work/cp"
+run_cp() {  # round
+    local game="$work/copies/cp$1" t0 t1 t2
+    mkdir "$game"
     prepare_cache
-    local t0 t1
     t0=$(now)
-    cp -r --reflink=never "$pkg/data" "$work/cp/"  # no reflinks: the data is copied on any file system
+    cp -r --reflink=never "$pkg/data" "$game/"  # no reflinks: the data is copied on any file system
     t1=$(now)
-    check_copy "cp -r" "$work/cp" > /dev/null
+    sync
+    t2=$(now)
+    check_copy "cp -r" "$game" > /dev/null
     record cp "$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f", b - a }')"
-    rm -rf "$work/cp"
+    record cp_sync "$(awk -v a="$t0" -v b="$t2" 'BEGIN { printf "%.3f", b - a }')"
 }
 
 success="Instalace úspěšně dokončena"
 run_installer() {  # round
-    local out="$work/out/installer$1" game="$work/game" driver installer i0 s0 i1 s1 status
+    local out="$work/out/installer$1" game="$work/copies/installer$1" driver installer i0 s0 i1 s1 status
     rm -f "$work"/sync/*
     mkdir "$game"
     BENCH_GAME_DIR="$game/" "$WINE" "$VELAN_BUILD/bench/install_bench.exe" > "$out" 2>&1 &
@@ -206,12 +213,11 @@ run_installer() {  # round
     record installer "$(figure "$out.txt" press_to_enabled_s)" "$(cpu_seconds $((i1 - i0)) $((s1 - s0)))"
     record first_write "$(figure "$out.txt" press_to_first_write_s)"
     last_installer="$out.txt"
-    rm -rf "$game"
 }
 
 run_timed() {  # contender, round, Windows program, names of its two pauses
     local name=$1 round=$2 exe=$3 ready=$4 ran=$5
-    local out="$work/out/$name$round" game="$work/game" pid
+    local out="$work/out/$name$round" game="$work/copies/$name$round" pid
     rm -f "$work"/sync/*
     mkdir "$game"
     BENCH_GAME_DIR="$game/" "$WINE" "$exe" > "$out" 2>&1 &
@@ -224,11 +230,10 @@ run_timed() {  # contender, round, Windows program, names of its two pauses
     wait "$pid" || ended_early "$out"
     tr -d '\r' < "$out" > "$out.txt"
     check_copy "$name" "$game" > /dev/null
-    rm -rf "$game"
 }
 run_nsis() {  # round
     # /D= comes last and unquoted, as NSIS wants it.
-    export BENCH_COMMAND_LINE="\"$(winpath "$work/nsis/setup.exe")\" /S /D=$(winpath "$work/game")"
+    export BENCH_COMMAND_LINE="\"$(winpath "$work/nsis/setup.exe")\" /S /D=$(winpath "$work/copies/nsis$1")"
     run_timed nsis "$1" "$VELAN_BUILD/bench/timed_run.exe" ready ran
     record nsis "$(figure "$work/out/nsis$1.txt" run_s)"
 }
@@ -278,12 +283,14 @@ run_storno() {  # round
 }
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
-contenders=(cp installer nsis copyfile storno)
+contenders=(cp installer nsis copyfile)
 for round in $(seq "$rounds"); do
     order=("${contenders[@]}")
-    if [ $((round % 2)) = 0 ]; then order=(storno copyfile nsis installer cp); fi
+    if [ $((round % 2)) = 0 ]; then order=(copyfile nsis installer cp); fi
     for c in "${order[@]}"; do "run_$c" "$round"; done
 done
+# Last: each Storno's undo deletes what it copied, which the copies timed above must not pay for.
+for round in $(seq "$rounds"); do run_storno "$round"; done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
@@ -300,6 +307,7 @@ row() {  # label, contender, note
 row "installer: Install pressed to the success line" installer "copy identical"
 row "NSIS installer: process start to exit" nsis "copy identical"
 row "cp -r on the host (floor)" cp "copy identical"
+row "cp -r, then sync: the floor with the copy on disk" cp_sync
 row "CopyFileA loop over the same pairs (reference)" copyfile "copy identical"
 r_nsis=$(ratio "$(m installer)" "$(m nsis)"); r_cp=$(ratio "$(m installer)" "$(m cp)")
 echo "ratios (medians): installer / NSIS $r_nsis (goal <= 1.0: $(verdict "$r_nsis" 1.0))" \
