@@ -40,7 +40,7 @@ bool SameIdentity(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFO
 // Runs of fewer free steps than this are copied one by one: more threads would not pay.
 const std::size_t kSideBySideFrom = 4;
 // Threads that copy beside the worker's own.
-const std::size_t kHelpers = 2;
+const std::size_t kHelpers = 3;
 
 class Run {
 public:
@@ -57,9 +57,8 @@ public:
             Fail(ERROR_ACCESS_DENIED, Destination(m_plan.steps[static_cast<std::size_t>(m_plan.folderInTheWay)]));
             return m_outcome;
         }
-        const std::wstring tooLong = FirstPathTooLong(m_plan, m_gameDir);
-        if (!tooLong.empty()) {
-            Fail(ERROR_FILENAME_EXCED_RANGE, tooLong);
+        if (UndoFolderTooDeep(m_plan, m_gameDir)) {
+            Fail(ERROR_FILENAME_EXCED_RANGE, UndoFolderPath());
             return m_outcome;
         }
         for (const CopyStep& step : m_plan.steps) {
@@ -153,9 +152,10 @@ private:
                 return false;
             }
         }
-        // Ordered steps one at a time, each after all before it; the free steps between them three
-        // at a time: under Wine most of a small file's copy is waiting for the server, which the
-        // other threads' reading and writing fill (three measured faster than two, four no faster).
+        // Ordered steps one at a time, each after all before it; the free steps between them four
+        // at a time: under Wine most of a small file's copy is waiting for the server or for its
+        // flush to reach the disk, which the other threads' reading and writing fill (with every file
+        // flushed, four measured faster than three, six no faster).
         const std::size_t count = m_plan.steps.size();
         for (std::size_t first = 0; first < count && !Stopped();) {
             std::size_t end = first;

@@ -10,11 +10,6 @@ enum class PathState { Missing, File, Folder };
 // The folder inside the game folder that holds what an unfinished run must put back.
 const char kUndoFolderName[] = "VELANInst.undo";
 
-// The longest paths the file functions take without the long-path prefix: a file's, and a
-// folder's, which must leave room for a short name below it.
-const std::size_t kLongestFilePath = 259;
-const std::size_t kLongestFolderPath = 247;
-
 // An ASCII text (a name of ours) as UTF-16.
 std::wstring WideAscii(const char* text);
 

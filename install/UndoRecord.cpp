@@ -13,6 +13,11 @@ const char kHeader[] = "VELANInst undo 2\n";
 const char kEnd[] = "end\n";
 const char kPartSuffix[] = ".part";
 
+// The longest paths the file functions take without the long-path prefix: a file's, and a
+// folder's, which must leave room for a short name below it.
+const std::size_t kLongestFilePath = 259;
+const std::size_t kLongestFolderPath = 247;
+
 void AppendPath(std::string& out, const char* kind, const std::wstring& path)
 {
     const std::string bytes = Utf8FromUtf16(path);
@@ -94,22 +99,13 @@ bool IsRunFileName(const std::wstring& name)
     return digits > 0 && (rest.empty() || rest == WideAscii(kPartSuffix));
 }
 
-std::wstring FirstPathTooLong(const CopyPlan& plan, const std::wstring& gameDir)
+bool UndoFolderTooDeep(const CopyPlan& plan, const std::wstring& gameDir)
 {
     const std::wstring undoDir = UndoFolderOf(gameDir);
     // The part of the last original is the longest name a run puts there.
     const std::size_t longestName =
         std::max(WideAscii(kUndoRecordName).size(), PartName(static_cast<int>(plan.steps.size())).size());
-    if (undoDir.size() - 1 > kLongestFolderPath || undoDir.size() + longestName > kLongestFilePath) {
-        return undoDir.substr(0, undoDir.size() - 1);
-    }
-    for (const std::wstring& folder : plan.newFolders) {
-        if (gameDir.size() + folder.size() > kLongestFolderPath) return gameDir + folder;
-    }
-    for (const CopyStep& step : plan.steps) {
-        if (gameDir.size() + step.relative.size() > kLongestFilePath) return gameDir + step.relative;
-    }
-    return std::wstring();
+    return undoDir.size() - 1 > kLongestFolderPath || undoDir.size() + longestName > kLongestFilePath;
 }
 
 std::string SerializeUndoRecord(const UndoRecord& record)

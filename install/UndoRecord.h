@@ -31,10 +31,10 @@ std::wstring AsideName(int entry);
 std::wstring PartName(int entry);
 bool IsRunFileName(const std::wstring& name);
 
-// The first path of the run that a file function would refuse as too long, checked before the
-// first change: the undo folder (named for its record and originals too), then the new folders
-// and the destinations. Empty when there is none. gameDir ends in a backslash.
-std::wstring FirstPathTooLong(const CopyPlan& plan, const std::wstring& gameDir);
+// True when a file function would refuse a path of the run's undo folder as too long: the folder's
+// own, its record's or an original's in it. Checked before the first change, as such a failure
+// would otherwise come only when the first original is moved aside. gameDir ends in a backslash.
+bool UndoFolderTooDeep(const CopyPlan& plan, const std::wstring& gameDir);
 
 // The record as bytes: paths as UTF-8, each with its length, so that any name comes back
 // exactly whatever code page the reading process has.

@@ -29,18 +29,36 @@ fault dotdot-escapes   install/DestinationRules.cpp 'if (--depth < 0) return fal
 fault nul-device       install/DestinationRules.cpp '{"CON", "PRN", "AUX", "NUL"}' '{"CON", "PRN", "AUX"}' unit
 fault shown-whole      install/DestinationRules.cpp '!IsControl(dest.GetAt(length))' 'true' unit
 # Install-run decisions.
-fault gamedir-case     install/InstallPlan.cpp 'StartsWithNoCase(kGameDirMarker)' 'StartsWith(kGameDirMarker)' unit
+fault gamedir-case     install/InstallPlan.cpp "const unsigned upper = unit >= 'a' && unit <= 'z' ? unit - 'a' + 'A' : unit;" 'const unsigned upper = unit;' unit
 fault megabytes        install/InstallPlan.cpp 'bytes / 1048576ULL' 'bytes / 1000000ULL' unit
-fault backup-redone    install/CopyPlan.cpp 'if (IsGameDirSource(sources[i]) && state != PathState::Missing) continue;' '' unit
-fault case-sensitive   install/CopyPlan.cpp "if (ch >= 'a' && ch <= 'z') ch" "if (false) ch" unit
+fault backup-redone    install/CopyPlan.cpp 'if (IsGameDirSource(sources[i]) && destination.state != PathState::Missing) continue;' '' unit
+fault case-sensitive   install/GamePaths.cpp 'for (wchar_t& unit : key) unit = UpcaseCodeUnit(unit);' '' unit
+fault upcase-step      install/GamePaths.cpp '(value - run.first) % run.step != 0' 'false' unit
+fault stored-name-lost install/CopyPlan.cpp 'if (destination.state == PathState::File && !destination.name.empty()) {' 'if (false) {' unit
+fault short-name-free  install/CopyPlan.cpp 'MayBeShortName(relative) ||' '' unit
 fault undo-no-aside    install/UndoRecord.cpp 'if (!exists(aside)) continue;' '' unit
+fault undo-stale       install/UndoRecord.cpp 'steps.push_back(UndoStep{UndoOp::DeleteFile, path, std::wstring()});' 'if (exists(path)) steps.push_back(UndoStep{UndoOp::DeleteFile, path, std::wstring()});' unit
+fault record-trusted   install/UndoRecord.cpp 'return !path.empty() && CanonicalDestination(path) == path && DestinationAcceptable(path);' 'return true;' unit
+fault names-code-page  install/UndoRecord.cpp 'const std::string bytes = Utf8FromUtf16(path);' 'const std::string bytes(path.begin(), path.end());' unit
+fault link-entered     install/UndoFolder.cpp 'if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return UndoFolderKind::Link;' '' unit
+fault link-followed    install/UndoFolder.cpp 'undoDir.substr(0, undoDir.size() - 1).c_str()' 'undoDir.c_str()' unit
+fault any-name-cleared install/UndoFolder.cpp 'IsRunFileName(entry.name);' 'true;' unit
+fault held-not-live    install/UndoFolder.cpp 'error == ERROR_SHARING_VIOLATION ? RecordState::Held' 'error == ERROR_SHARING_VIOLATION ? RecordState::Missing' unit
+fault commit-hasty     install/UndoFolder.cpp 'const DWORD kCommitWaitMs = 5000;' 'const DWORD kCommitWaitMs = 0;' unit
+fault abandoned-busy   install/RunClaim.cpp 'm_owned = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;' 'm_owned = wait == WAIT_OBJECT_0;' unit
 fault no-precheck      install/CopyEngine.cpp 'if (error) {' 'if (false) {' unit
 fault no-undo          install/CopyEngine.cpp 'restored = UndoRun(m_gameDir, record, m_buffer);' 'restored = true;' unit
 fault cancel-ignored   install/CopyEngine.cpp 'if (m_progress.cancel.load()) Fail' 'if (false) Fail' unit
+fault commit-ignored   install/CopyEngine.cpp 'if (error == 0) {' 'if (true) {' unit
+fault too-deep-missed  install/CopyEngine.cpp 'if (UndoFolderTooDeep(m_plan, m_gameDir)) {' 'if (false) {' unit
+fault undo-dir-unnamed install/CopyEngine.cpp 'Fail(error, UndoFolderPath());' 'Fail(error, Destination(m_plan.steps.front()));' unit
+fault alias-unseen     install/CopyEngine.cpp 'if (ProbePath(m_gameDir + gateway).state == PathState::Folder && ' 'if (false && ' 'unit|gui'
 fault marks-lost       install/FileCopy.cpp 'if (marks != INVALID_FILE_ATTRIBUTES && (marks & kKeptMarks))' 'if (false)' unit
+fault aside-in-place   install/FileCopy.cpp 'if (::MoveFileExW(from.c_str(), to.c_str(), 0)) return 0;' 'if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED)) return 0;' 'unit|gui'
 fault path-not-trimmed app/InstallCommand.cpp 'g_strGamePath.TrimLeft();' '' 'unit|gui'
 fault storno-disables  app/InstallCommand.cpp 'if (outcome.result != CopyResult::Cancelled) m_btnInstall' 'm_btnInstall' 'unit|gui'
 fault launcher-closes  app/InstallCommand.cpp 'if (!StartGame()) return true;' 'StartGame();' 'unit|gui'
+fault claim-ignored    app/InstallCommand.cpp 'const bool busy = claim.Claim(folder) == CRunClaim::Result::Busy;' 'const bool busy = false;' 'unit|gui'
 # Texts.
 fault text-no-folder   app/Texts.h 'Adresář hry neexistuje!' 'Adresar hry neexistuje!' 'unit|gui'
 fault status-lf        ui/StatusText.cpp 'current + L"\r\n" + line' 'current + L"\n" + line' 'unit|gui'

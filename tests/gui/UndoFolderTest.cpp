@@ -66,14 +66,25 @@ TEST_F(UndoFolder, ANameThatReachesItIsRefusedAndAFileInItsPlaceNamed)
     EXPECT_FALSE(InstallEnabled());
     EXPECT_EQ(DifferencesBetween(before, GameTree()), "");
     Close();
-    // A file of the game's where the undo folder goes: named in the message, left as it is.
+    // A file of the game's where the undo folder goes: named in the message with the system's
+    // reason, left as it is; once it is moved away, a run completes.
+    m_dir.Write("files.cfg", kList);
     m_games.Write("Game\\VELANInst.undo", "the game's");
     Start();
     Type(Wide(m_gameDir));
     EXPECT_EQ(RunInstall(), kNotDone);
-    EXPECT_EQ(m_messages.substr(0, m_messages.find(L'\n')),
-              L"Soubor " + Wide(m_gameDir) + L"\\VELANInst.undo nelze zkopírovat.");
+    const std::size_t firstLine = m_messages.find(L'\n');
+    EXPECT_EQ(m_messages.substr(0, firstLine), L"Soubor " + Wide(m_gameDir) + L"\\VELANInst.undo nelze zkopírovat.");
+    EXPECT_GT(m_messages.size(), firstLine + 2) << "the system's reason follows";
+    EXPECT_FALSE(InstallEnabled());
     EXPECT_EQ(Game("VELANInst.undo"), "the game's");
+    Close();
+    m_games.Remove("Game\\VELANInst.undo");
+    Start();
+    Type(Wide(m_gameDir));
+    EXPECT_EQ(RunInstall(), kDone);
+    EXPECT_TRUE(InfoDocumentOpened());
+    EXPECT_EQ(Game("backup\\strings.dat"), "original");
 }
 
 TEST_F(UndoFolder, AnOriginalOnAnotherVolumeComesBackWholeAfterAKill)

@@ -1,13 +1,12 @@
 // The undo record: its bytes, what a record read back is trusted with, the steps that undo every
-// moment of a run (played out on real files in the copy engine's tests), the paths too long to
-// start, and what a start does with the undo folder it finds.
+// moment of a run (played out on real files in the recovery's tests), and the names a run puts in
+// its undo folder.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
-#include "install/RecoveryRules.h"
 #include "install/UndoRecord.h"
 
 namespace {
@@ -102,62 +101,6 @@ TEST(UndoRecord, UndoOfEveryMomentOfARun)
         const std::vector<UndoStep> steps =
             PlanUndo(record, L"G\\", L"U\\", [&](const std::wstring& path) { return c.disk.count(path) > 0; });
         EXPECT_EQ(Shown(steps), c.undo) << c.moment;
-    }
-}
-
-TEST(UndoRecord, PathsTooLongAreFoundBeforeTheFirstChange)
-{
-    // A new folder of 20 characters and a file of 40 in it, below game folders ever deeper: the
-    // first path over its limit (a folder's is 247, a file's 259) is the one named.
-    const std::wstring folder(20, L'f');
-    CopyPlan plan;
-    plan.newFolders = {folder};
-    plan.steps = {CopyStep{L"D:\\a", folder + L"\\" + std::wstring(19, L'a'), false, false}};
-    const struct {
-        std::size_t gameDirLength;  // with its drive and backslashes
-        const wchar_t* named;
-    } cases[] = {{219, L""}, {220, L"destination"}, {228, L"new folder"}, {233, L"new folder"}, {234, L"undo folder"}};
-    for (const auto& c : cases) {
-        const std::wstring gameDir = L"C:\\" + std::wstring(c.gameDirLength - 4, L'g') + L"\\";
-        const std::wstring found = FirstPathTooLong(plan, gameDir);
-        const std::wstring named = found.empty()                               ? L""
-                                   : found == gameDir + L"VELANInst.undo"      ? L"undo folder"
-                                   : found == gameDir + folder                 ? L"new folder"
-                                   : found == gameDir + plan.steps[0].relative ? L"destination"
-                                                                               : found;
-        EXPECT_EQ(named, c.named) << c.gameDirLength;
-    }
-}
-
-TEST(Recovery, WhatAStartDoesWithTheUndoFolderItFinds)
-{
-    using K = UndoFolderKind;
-    using R = RecordState;
-    using C = RecordCheck;
-    using A = RecoveryAction;
-    const struct {
-        K folder;
-        R record;
-        C check;
-        bool onlyRunFiles, recordAlone;
-        A action;
-    } cases[] = {
-        {K::Missing, R::Missing, C::Foreign, false, false, A::Nothing},
-        {K::NotAFolder, R::Missing, C::Foreign, false, false, A::Nothing},
-        {K::Link, R::Read, C::Whole, true, false, A::Refuse},
-        {K::Folder, R::Held, C::Foreign, true, true, A::Busy},
-        {K::Folder, R::Unreadable, C::Foreign, true, true, A::Refuse},
-        {K::Folder, R::Missing, C::Foreign, true, false, A::ClearLeftovers},
-        {K::Folder, R::Missing, C::Foreign, false, false, A::Refuse},
-        {K::Folder, R::Read, C::Torn, true, true, A::ClearLeftovers},
-        {K::Folder, R::Read, C::Torn, true, false, A::Refuse},
-        {K::Folder, R::Read, C::Foreign, true, true, A::Refuse},
-        {K::Folder, R::Read, C::Whole, false, false, A::Undo},
-    };
-    for (const auto& c : cases) {
-        const UndoFolderFacts facts{c.folder, c.record, c.check, c.onlyRunFiles, c.recordAlone};
-        EXPECT_EQ(DecideRecovery(facts), c.action) << static_cast<int>(c.folder) << static_cast<int>(c.record)
-                                                    << static_cast<int>(c.check) << c.onlyRunFiles << c.recordAlone;
     }
 }
 
