@@ -40,8 +40,8 @@ fault undo-no-aside    install/UndoRecord.cpp 'if (!exists(aside)) continue;' ''
 fault undo-stale       install/UndoRecord.cpp 'steps.push_back(UndoStep{UndoOp::DeleteFile, path, std::wstring()});' 'if (exists(path)) steps.push_back(UndoStep{UndoOp::DeleteFile, path, std::wstring()});' unit
 fault record-trusted   install/UndoRecord.cpp 'return !path.empty() && CanonicalDestination(path) == path && DestinationAcceptable(path);' 'return true;' unit
 fault names-code-page  install/UndoRecord.cpp 'const std::string bytes = Utf8FromUtf16(path);' 'const std::string bytes(path.begin(), path.end());' unit
-fault link-entered     install/UndoFolder.cpp 'if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return UndoFolderKind::Link;' '' unit
-fault link-followed    install/UndoFolder.cpp 'undoDir.substr(0, undoDir.size() - 1).c_str()' 'undoDir.c_str()' unit
+fault link-entered     install/UndoFolder.cpp 'if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return UndoFolderKind::Link;' '' 'unit|gui'
+fault link-followed    install/UndoFolder.cpp 'undoDir.substr(0, undoDir.size() - 1).c_str()' 'undoDir.c_str()' 'unit|gui'
 fault any-name-cleared install/UndoFolder.cpp 'IsRunFileName(entry.name);' 'true;' unit
 fault held-not-live    install/UndoFolder.cpp 'error == ERROR_SHARING_VIOLATION ? RecordState::Held' 'error == ERROR_SHARING_VIOLATION ? RecordState::Missing' unit
 fault commit-hasty     install/UndoFolder.cpp 'const DWORD kCommitWaitMs = 5000;' 'const DWORD kCommitWaitMs = 0;' unit

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gui/InstallFixture.h"
+#include "install/RunClaim.h"
 #include "support/HostCommands.h"
 
 namespace {
@@ -47,6 +48,30 @@ TEST_F(UndoFolder, WhatNoRunOfOursLeftIsNeverTouched)
         Close();
         EXPECT_EQ(DifferencesBetween(before, SnapshotOf(m_games.Path())), "") << link;
     }
+}
+
+TEST_F(UndoFolder, AClaimHeldElsewhereKeepsALeftoverRunForItsHolder)
+{
+    // Another installer holds the game folder, and has no record open yet (it is still planning, or
+    // undoing what a killed run left): its leftover is not this window's to undo, at start-up or
+    // at Install, until the claim is let go.
+    m_games.Write("Game\\VELANInst.undo\\undo.rec", "VELANInst undo 2\nreplaces 11 strings.dat\nend\n");
+    m_games.Write("Game\\VELANInst.undo\\0", "original");
+    m_games.Write("Game\\strings.dat", "half written");
+    const std::map<std::string, std::string> left = GameTree();
+    SetRegistryPath(m_gameDir);
+    CRunClaim elsewhere;
+    ASSERT_EQ(elsewhere.Claim(Wide(m_gameDir)), CRunClaim::Result::Claimed);
+    Start();
+    const std::wstring busy = L"Do této složky právě instaluje jiné okno instalátoru.";
+    EXPECT_EQ(Status(), busy);
+    ASSERT_TRUE(PressAndWait(m_dialog, IDOK));
+    EXPECT_EQ(Status(), busy);
+    EXPECT_EQ(DifferencesBetween(left, GameTree()), "");
+    elsewhere.Release();
+    EXPECT_EQ(RunInstall(), L"Předchozí nedokončená instalace byla vrácena zpět.\r\n" + std::wstring(kDone));
+    EXPECT_TRUE(InfoDocumentOpened());
+    EXPECT_EQ(Game("backup\\strings.dat"), "original");
 }
 
 TEST_F(UndoFolder, ANameThatReachesItIsRefusedAndAFileInItsPlaceNamed)
