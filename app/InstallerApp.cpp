@@ -4,16 +4,23 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "../framework/SystemLibrary.h"
 #include "InstallerDlg.h"
 
 CInstallerApp theApp;
 
 BOOL CInstallerApp::InitInstance()
 {
-    // OLE for the picture loader; the common controls for the copy's progress bar.
+    // OLE for the picture loader; the common controls for the copy's progress bar. comctl32 is not
+    // among the DLLs Windows always takes from its system folder: imported, it would be looked for
+    // beside the program first.
     const bool ole = SUCCEEDED(::OleInitialize(nullptr));
+    CSystemLibrary commonControls(L"comctl32.dll");
+    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const FARPROC function = commonControls.Function("InitCommonControlsEx");
+    const auto init = reinterpret_cast<InitFunction>(reinterpret_cast<void*>(function));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
-    ::InitCommonControlsEx(&controls);
+    if (init) init(&controls);
 
     {
         CInstallerDlg dlg;

@@ -21,7 +21,9 @@ PathProbe CDestinationProbe::operator()(const std::wstring& path)
         if (search != INVALID_HANDLE_VALUE) {
             do {
                 listing->second.emplace(PathKey(found.cFileName), found.cFileName);
-                if (found.cAlternateFileName[0]) listing->second.emplace(PathKey(found.cAlternateFileName), found.cFileName);
+                if (found.cAlternateFileName[0]) {
+                    listing->second.emplace(PathKey(found.cAlternateFileName), found.cFileName);
+                }
             } while (::FindNextFileW(search, &found));
             ::FindClose(search);
         }

@@ -87,7 +87,9 @@ DWORD MoveFileSafely(const std::wstring& from, const std::wstring& to, const std
     if (error != ERROR_NOT_SAME_DEVICE) return error;
     const std::wstring& copy = part.empty() ? to : part;
     DWORD result = CopyFileInChunks(from, copy, buffer, onChunk).code;
-    if (result == 0 && copy != to && !::MoveFileExW(copy.c_str(), to.c_str(), 0)) result = LastErrorOr(ERROR_WRITE_FAULT);
+    if (result == 0 && copy != to && !::MoveFileExW(copy.c_str(), to.c_str(), 0)) {
+        result = LastErrorOr(ERROR_WRITE_FAULT);
+    }
     if (result != 0) {
         DeleteFileAnyway(copy);
         return result;

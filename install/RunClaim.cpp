@@ -17,8 +17,9 @@ CRunClaim::Result CRunClaim::Claim(const std::wstring& folder)
                   identity.nFileIndexLow);
     // Every session sees a global name, so a user switched in elsewhere is seen too; creating one
     // needs a right administrators have, and a local name serves when it is missing.
-    m_mutex = CHandle(::CreateMutexW(nullptr, FALSE, (std::wstring(L"Global\\") + name).c_str()));
-    if (!m_mutex.IsValid()) m_mutex = CHandle(::CreateMutexW(nullptr, FALSE, (std::wstring(L"Local\\") + name).c_str()));
+    for (const wchar_t* space : {L"Global\\", L"Local\\"}) {
+        if (!m_mutex.IsValid()) m_mutex = CHandle(::CreateMutexW(nullptr, FALSE, (space + std::wstring(name)).c_str()));
+    }
     if (!m_mutex.IsValid()) return Result::Absent;
     // An abandoned claim is one whose process ended without releasing it: its run is dead.
     const DWORD wait = ::WaitForSingleObject(m_mutex.Get(), 0);

@@ -9,14 +9,14 @@ std::unique_ptr<AcmStream> AcmStream::Open(const WAVEFORMATEX& from, const WAVEF
                                            std::size_t outputBytes)
 {
     HACMSTREAM opened = nullptr;
-    if (::acmStreamOpen(&opened, nullptr, const_cast<WAVEFORMATEX*>(&from), const_cast<WAVEFORMATEX*>(&to), nullptr, 0,
+    if (Platform().acmStreamOpen(&opened, nullptr, const_cast<WAVEFORMATEX*>(&from), const_cast<WAVEFORMATEX*>(&to), nullptr, 0,
                         0, ACM_STREAMOPENF_NONREALTIME) != MMSYSERR_NOERROR) {
         return nullptr;
     }
     StreamOwner stream(opened);
     // The codec's own estimate wins when it asks for more room than the caller's bound.
     DWORD suggested = 0;
-    if (::acmStreamSize(stream.get(), static_cast<DWORD>(sourceBytes), &suggested, ACM_STREAMSIZEF_SOURCE) ==
+    if (Platform().acmStreamSize(stream.get(), static_cast<DWORD>(sourceBytes), &suggested, ACM_STREAMSIZEF_SOURCE) ==
             MMSYSERR_NOERROR &&
         suggested > outputBytes) {
         outputBytes = suggested;
@@ -34,7 +34,7 @@ AcmStream::AcmStream(StreamOwner stream, std::size_t sourceBytes, std::size_t ou
     m_header.cbSrcLength = static_cast<DWORD>(m_source.size());
     m_header.pbDst = m_output.data();
     m_header.cbDstLength = static_cast<DWORD>(m_output.size());
-    m_prepared = ::acmStreamPrepareHeader(m_stream.get(), &m_header, 0) == MMSYSERR_NOERROR;
+    m_prepared = Platform().acmStreamPrepareHeader(m_stream.get(), &m_header, 0) == MMSYSERR_NOERROR;
 }
 
 AcmStream::~AcmStream()
@@ -43,7 +43,7 @@ AcmStream::~AcmStream()
     // Unprepare checks the lengths it prepared with.
     m_header.cbSrcLength = static_cast<DWORD>(m_source.size());
     m_header.cbDstLength = static_cast<DWORD>(m_output.size());
-    ::acmStreamUnprepareHeader(m_stream.get(), &m_header, 0);
+    Platform().acmStreamUnprepareHeader(m_stream.get(), &m_header, 0);
 }
 
 bool AcmStream::Convert(bool last)
@@ -54,7 +54,7 @@ bool AcmStream::Convert(bool last)
     DWORD flags = last ? ACM_STREAMCONVERTF_END : ACM_STREAMCONVERTF_BLOCKALIGN;
     if (!m_started) flags |= ACM_STREAMCONVERTF_START;
     m_started = true;
-    if (::acmStreamConvert(m_stream.get(), &m_header, flags) != MMSYSERR_NOERROR) return false;
+    if (Platform().acmStreamConvert(m_stream.get(), &m_header, flags) != MMSYSERR_NOERROR) return false;
     m_consumed = m_header.cbSrcLengthUsed;
     if (m_consumed > m_sourceBytes) m_consumed = m_sourceBytes;
     std::memmove(m_source.data(), m_source.data() + m_consumed, m_sourceBytes - m_consumed);

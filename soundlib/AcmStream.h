@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "PcmCodec.h"
+#include "SystemSound.h"
 
 namespace soundlib {
 
@@ -35,7 +36,7 @@ public:
 
 private:
     struct CloseStream {
-        void operator()(HACMSTREAM stream) const { ::acmStreamClose(stream, 0); }
+        void operator()(HACMSTREAM stream) const { Platform().acmStreamClose(stream, 0); }
     };
     // Owned from the moment it is opened, so an exception while the buffers are made still closes it.
     using StreamOwner = std::unique_ptr<std::remove_pointer<HACMSTREAM>::type, CloseStream>;

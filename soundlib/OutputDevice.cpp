@@ -4,13 +4,14 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "SystemSound.h"
 #include "fsound.h"
 
 namespace soundlib {
 
 int CheckOutputDevice(int mixRate)
 {
-    if (::waveOutGetNumDevs() == 0) return FSOUND_ERR_INIT;
+    if (Platform().waveOutGetNumDevs() == 0) return FSOUND_ERR_INIT;
     WAVEFORMATEX wave{};
     wave.wFormatTag = WAVE_FORMAT_PCM;
     wave.nChannels = 2;
@@ -20,10 +21,10 @@ int CheckOutputDevice(int mixRate)
     wave.nAvgBytesPerSec = wave.nSamplesPerSec * wave.nBlockAlign;
     HWAVEOUT device = nullptr;
     // A real open, not a format query: only that shows a device another program holds exclusively.
-    const MMRESULT opened = ::waveOutOpen(&device, WAVE_MAPPER, &wave, 0, 0, CALLBACK_NULL);
+    const MMRESULT opened = Platform().waveOutOpen(&device, WAVE_MAPPER, &wave, 0, 0, CALLBACK_NULL);
     if (opened == MMSYSERR_ALLOCATED) return FSOUND_ERR_ALLOCATED;
     if (opened != MMSYSERR_NOERROR) return FSOUND_ERR_INIT;
-    ::waveOutClose(device);
+    Platform().waveOutClose(device);
     return FSOUND_ERR_NONE;
 }
 

@@ -1,17 +1,19 @@
 // waveOutOpen with CALLBACK_EVENT, header preparation and the reset on destruction.
 #include "WaveOutQueue.h"
 
+#include "SystemSound.h"
+
 namespace soundlib {
 
 void WaveOutQueue::Close()
 {
     if (!m_device) return;
     // Reset returns every queued buffer at once, so the device holds none of them afterwards.
-    ::waveOutReset(m_device);
+    Platform().waveOutReset(m_device);
     for (Buffer& buffer : m_buffers) {
-        if (buffer.prepared) ::waveOutUnprepareHeader(m_device, &buffer.header, sizeof buffer.header);
+        if (buffer.prepared) Platform().waveOutUnprepareHeader(m_device, &buffer.header, sizeof buffer.header);
     }
-    ::waveOutClose(m_device);
+    Platform().waveOutClose(m_device);
     m_device = nullptr;
     m_buffers.clear();
     m_buffers.shrink_to_fit();
@@ -26,7 +28,7 @@ MMRESULT WaveOutQueue::Open(const PcmFormat& format, HANDLE done, std::size_t bu
     wave.wBitsPerSample = 16;
     wave.nBlockAlign = static_cast<WORD>(format.BlockAlign());
     wave.nAvgBytesPerSec = wave.nSamplesPerSec * wave.nBlockAlign;
-    const MMRESULT opened = ::waveOutOpen(&m_device, WAVE_MAPPER, &wave, reinterpret_cast<DWORD_PTR>(done), 0,
+    const MMRESULT opened = Platform().waveOutOpen(&m_device, WAVE_MAPPER, &wave, reinterpret_cast<DWORD_PTR>(done), 0,
                                           CALLBACK_EVENT);
     if (opened != MMSYSERR_NOERROR) {
         m_device = nullptr;
@@ -38,7 +40,7 @@ MMRESULT WaveOutQueue::Open(const PcmFormat& format, HANDLE done, std::size_t bu
         buffer.data.resize(bufferBytes);
         buffer.header.lpData = reinterpret_cast<LPSTR>(buffer.data.data());
         buffer.header.dwBufferLength = static_cast<DWORD>(bufferBytes);
-        const MMRESULT prepared = ::waveOutPrepareHeader(m_device, &buffer.header, sizeof buffer.header);
+        const MMRESULT prepared = Platform().waveOutPrepareHeader(m_device, &buffer.header, sizeof buffer.header);
         if (prepared != MMSYSERR_NOERROR) return prepared;
         buffer.prepared = true;
     }
@@ -50,7 +52,7 @@ bool WaveOutQueue::Queue(std::size_t i, std::size_t bytes)
     Buffer& buffer = m_buffers[i];
     buffer.header.dwBufferLength = static_cast<DWORD>(bytes);
     buffer.header.dwFlags &= ~WHDR_DONE;
-    buffer.queued = ::waveOutWrite(m_device, &buffer.header, sizeof buffer.header) == MMSYSERR_NOERROR;
+    buffer.queued = Platform().waveOutWrite(m_device, &buffer.header, sizeof buffer.header) == MMSYSERR_NOERROR;
     return buffer.queued;
 }
 
@@ -77,7 +79,7 @@ std::uint64_t WaveOutQueue::DevicePosition() const
     if (!m_device) return 0;
     MMTIME time{};
     time.wType = TIME_BYTES;
-    if (::waveOutGetPosition(m_device, &time, sizeof time) != MMSYSERR_NOERROR || time.wType != TIME_BYTES) return 0;
+    if (Platform().waveOutGetPosition(m_device, &time, sizeof time) != MMSYSERR_NOERROR || time.wType != TIME_BYTES) return 0;
     return time.u.cb;
 }
 

@@ -13,6 +13,7 @@ file build/dist/VELANInst.exe | grep -q 'PE32 executable (GUI) Intel 80386' \
     || { echo "build/dist/VELANInst.exe is not a 32-bit GUI program" >&2; exit 1; }
 if [ "$VELAN_BITS" = 64 ]; then
     cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE="$VELAN_TOOLCHAIN" -DVELAN_TESTS=ON \
+          -DVELAN_SHIPPED_DIST="$(realpath build/dist)" \
           -DCMAKE_CROSSCOMPILING_EMULATOR="$WINE" >/dev/null
     cmake --build build/win64 -j"$jobs"
 fi

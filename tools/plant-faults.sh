@@ -59,6 +59,10 @@ fault path-not-trimmed app/InstallCommand.cpp 'g_strGamePath.TrimLeft();' '' 'un
 fault storno-disables  app/InstallCommand.cpp 'if (outcome.result != CopyResult::Cancelled) m_btnInstall' 'm_btnInstall' 'unit|gui'
 fault launcher-closes  app/InstallCommand.cpp 'if (!StartGame()) return true;' 'StartGame();' 'unit|gui'
 fault claim-ignored    app/InstallCommand.cpp 'const bool busy = claim.Claim(folder) == CRunClaim::Result::Busy;' 'const bool busy = false;' 'unit|gui'
+# What the program asks of Windows.
+fault search-open      app/Main.cpp 'LoadDllsFromSystemFolderOnly();' '' 'gui_dll_search'
+fault manifest-level   res/VELANInst.manifest 'level="requireAdministrator"' 'level="asInvoker"' unit
+fault version-block    res/VELANInst.rc 'BLOCK "040504E2"' 'BLOCK "040904B0"' unit
 # Texts.
 fault text-no-folder   app/Texts.h 'Adresář hry neexistuje!' 'Adresar hry neexistuje!' 'unit|gui'
 fault status-lf        ui/StatusText.cpp 'current + L"\r\n" + line' 'current + L"\n" + line' 'unit|gui'
