@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/WideText.h"
 #include "install/CopyEngine.h"
 #include "install/DestinationProbe.h"
 #include "install/FileCopy.h"
@@ -21,10 +22,7 @@
 // A path of the tests (system code page) as the engine takes it.
 inline std::wstring WidePath(const std::string& path)
 {
-    std::wstring wide(path.size() + 1, L'\0');
-    wide.resize(static_cast<std::size_t>(
-        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), static_cast<int>(path.size()), &wide[0], static_cast<int>(wide.size()))));
-    return wide;
+    return WidenSystem(CString(path));
 }
 
 class EngineFixture : public ::testing::Test {
