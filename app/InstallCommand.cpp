@@ -19,7 +19,9 @@
 #include "../install/GamePaths.h"
 #include "../install/GamePathText.h"
 #include "../install/InstallPlan.h"
+#include "../install/RestoreFolder.h"
 #include "../install/UndoFolder.h"
+#include "../install/UninstallEntry.h"
 #include "InstallerDlg.h"
 #include "Texts.h"
 
@@ -73,6 +75,7 @@ bool CInstallerDlg::RunInstallCommand()
         CopyOutcome outcome;
         if (CopyFiles(outcome)) {
             AddStatusLine(kInstallSucceeded);
+            RegisterRestorePoint(WidenSystem(g_strGamePath));
             SwitchToPlay();
             OnInfo();
         } else {
@@ -150,7 +153,9 @@ BOOL CInstallerDlg::CopyFiles(CopyOutcome& outcome)
     {
         CCopyProgressDlg window(m_hWnd, progress.cancel);
         window.Open();
-        CCopyWorker worker(plan, gameDir, progress);
+        const std::wstring program = GetModulePathWide();
+        const KeptProgram kept{program, program.substr(0, program.find_last_of(L'\\') + 1) + L"fmod.dll"};
+        CCopyWorker worker(plan, gameDir, progress, kept);
         while (worker.Handle() && !PumpMessagesUntil(worker.Handle(), kProgressPeriodMs, window.GetSafeHwnd())) {
             const int step = progress.step.load();
             window.Show(step < 0 ? std::wstring() : plan.steps[static_cast<std::size_t>(step)].relative,
@@ -189,7 +194,43 @@ bool CInstallerDlg::ClaimAndRecover(CRunClaim& claim, const CString& gameDir)
         return false;
     }
     }
+    switch (RecoverUnfinishedRestore(folder)) {
+    case RestoreRecovery::None:
+    case RestoreRecovery::Finished:
+        break;
+    case RestoreRecovery::Undone:
+        AddStatusLine(kUnfinishedRestoreUndone);
+        break;
+    case RestoreRecovery::Busy:
+        AddStatusLine(kAnotherInstallerRunning);
+        return false;
+    case RestoreRecovery::Failed:
+        AddStatusLine(kRestoreNotUndone);
+        return false;
+    }
+    RestorePoint point;
+    switch (ReadRestoreFolder(folder, point)) {
+    case RestoreFolderState::Missing:
+        return true;
+    case RestoreFolderState::Refused: {
+        const std::wstring restoreDir = RestoreFolderOf(folder);
+        AddStatusLine(kUndoFolderRefused, restoreDir.substr(0, restoreDir.size() - 1));
+        return false;
+    }
+    case RestoreFolderState::Ours:
+        // An install cut off after its commit got its restore point only now.
+        if (!HasUninstallEntry(folder)) RegisterRestorePoint(folder);
+        return true;
+    }
     return true;
+}
+
+void CInstallerDlg::RegisterRestorePoint(const std::wstring& gameDir)
+{
+    const std::wstring name = DisplayNameFrom(WidenFixed(m_strVersionText), WidenFixed(kWindowTitle));
+    if (WriteUninstallEntry(gameDir, name, RestoreFolderBytes(gameDir)) != 0) {
+        AddStatusLine(kNoUninstallEntry, RestoreFolderOf(gameDir) + WideAscii(kKeptProgramName));
+    }
 }
 
 // False when the launcher could not be started; the user has been told why.

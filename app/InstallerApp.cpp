@@ -6,6 +6,7 @@
 
 #include "../framework/SystemLibrary.h"
 #include "InstallerDlg.h"
+#include "RestoreMode.h"
 
 CInstallerApp theApp;
 
@@ -22,7 +23,10 @@ BOOL CInstallerApp::InitInstance()
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
     if (init) init(&controls);
 
-    {
+    const RestoreCommand restore = ParseRestoreCommand(::GetCommandLineW());
+    if (restore.restore) {
+        m_nExitCode = RunRestoreMode(restore);
+    } else {
         CInstallerDlg dlg;
         dlg.DoModal();
     }  // the dialog object goes first: the music stops with it

@@ -58,6 +58,8 @@ public:
     // cut off there; false, reported, when another installer holds it or what it left cannot be
     // undone, and nothing may be copied.
     bool ClaimAndRecover(CRunClaim& claim, const CString& gameDir);
+    // Enters the restore point of gameDir (ending in a backslash) in the list of installed programs.
+    void RegisterRestorePoint(const std::wstring& gameDir);
 
     // Companion files.
     CString ReadVersionText();

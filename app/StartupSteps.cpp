@@ -7,6 +7,7 @@
 #include "../install/GameRegistry.h"
 #include "../install/GamePathText.h"
 #include "../install/Manifest.h"
+#include "../install/RestoreFolder.h"
 #include "../res/Resource.h"
 #include "../ui/Layout.h"
 #include "InstallerDlg.h"
@@ -69,7 +70,11 @@ void CInstallerDlg::RecoverAtStartUp()
     CString gameDir = g_strGamePath;
     gameDir.Trim();
     CRunClaim claim;
-    if (!gameDir.IsEmpty()) ClaimAndRecover(claim, WithTrailingBackslash(gameDir));
+    if (gameDir.IsEmpty() || !ClaimAndRecover(claim, WithTrailingBackslash(gameDir))) return;
+    RestorePoint point;
+    if (ReadRestoreFolder(WidenSystem(WithTrailingBackslash(gameDir)), point) == RestoreFolderState::Ours) {
+        AddStatusLine(kAlreadyInstalled);
+    }
 }
 
 void CInstallerDlg::LoadStartSkins()

@@ -22,6 +22,21 @@ const char kUndoFolderRefused[] =
     "Složku %s nelze použít k vrácení instalace, nic v ní nebylo změněno. "
     "Přesuňte ji mimo adresář hry a spusťte instalátor znovu.";
 const char kCannotStartGame[] = "Nelze spustit %s";
+
+// The restore point and the restore.
+const char kAlreadyInstalled[] =
+    "Čeština je v této složce již nainstalována; lze ji odebrat v seznamu nainstalovaných programů.";
+const char kNoUninstallEntry[] =
+    "Češtinu se nepodařilo zapsat do seznamu nainstalovaných programů; odebrat ji lze příkazem %s /restore";
+const char kRestoreQuestion[] = "Odebrat češtinu a obnovit původní soubory hry?";
+const char kRestoreDone[] = "Původní soubory hry byly obnoveny.";
+const char kLeftAlone[] = "Tyto soubory hra nebo uživatel od instalace změnili, zůstaly tak, jak jsou:";
+const char kCannotMoveFile[] = "Soubor %s nelze přesunout.";
+const char kRestoreStopped[] = "Původní soubory hry nebyly obnoveny, čeština zůstala nainstalována.";
+const char kRestoreNotUndone[] =
+    "Změny nedokončeného odebrání češtiny se nepodařilo vrátit zpět. Ukončete hru a spusťte odebrání znovu.";
+const char kNothingToRestore[] = "Ve složce %s není čeština nainstalována, není co obnovit.";
+const char kUnfinishedRestoreUndone[] = "Předchozí nedokončené odebrání češtiny bylo vráceno zpět.";
 const char kBrowseTitle[] = "Vyberte hlavní adresář hry";
 
 // Neutral placeholder for the publisher's web address (a bare host name, no scheme).

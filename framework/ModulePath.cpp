@@ -14,3 +14,16 @@ CString GetAppName()
 {
     return AppNameOfPath(GetModulePath());
 }
+
+std::wstring GetModulePathWide()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}

@@ -4,7 +4,7 @@
 int CWinApp::Run(HINSTANCE instance)
 {
     m_hInstance = instance;
-    if (!InitInstance()) return 0;
+    if (!InitInstance()) return m_nExitCode;
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&msg);

@@ -11,6 +11,7 @@ public:
     int Run(HINSTANCE instance);
 
     HINSTANCE m_hInstance = nullptr;
+    int m_nExitCode = 0;  // the process's exit code when InitInstance returns FALSE
 
 protected:
     virtual BOOL InitInstance() = 0;

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "FileCopy.h"
+#include "RestoreFolder.h"
+#include "RestorePoint.h"
 #include "UndoFolder.h"
 #include "UndoRecord.h"
 
@@ -44,8 +46,9 @@ const std::size_t kHelpers = 3;
 
 class Run {
 public:
-    Run(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress)
-        : m_plan(plan), m_gameDir(gameDir), m_undoDir(UndoFolderOf(gameDir)), m_progress(progress)
+    Run(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress, const KeptProgram& kept)
+        : m_plan(plan), m_gameDir(gameDir), m_undoDir(UndoFolderOf(gameDir)), m_progress(progress), m_kept(kept),
+          m_written(plan.steps.size())
     {
     }
 
@@ -69,6 +72,13 @@ public:
                 return m_outcome;
             }
         }
+        // The restore point this run adds to: one that is not ours is never written into.
+        if (ReadRestoreFolder(m_gameDir, m_earlier) == RestoreFolderState::Refused) {
+            m_outcome.result = CopyResult::Refused;
+            m_outcome.path = RestoreFolderOf(m_gameDir);
+            m_outcome.path.pop_back();
+            return m_outcome;
+        }
         const UndoRecord record = RecordOf(m_plan);
         CHandle held;
         if (const DWORD error = CreateUndoFolder(m_undoDir, record, held)) {
@@ -83,10 +93,12 @@ public:
             return m_outcome;
         }
         try {
-            if (ChangeTheGame()) {
+            if (ChangeTheGame() && StageRestorePoint()) {
                 const DWORD error = CommitRun(m_undoDir, held, [this] { return Stopped(); });
                 if (error == 0) {
-                    ClearUndoFolder(m_undoDir);
+                    // Committed: what is left is moving files within the game folder's volume,
+                    // and what a cut-off leaves of it the next start finishes.
+                    FinishInstall(m_gameDir);
                     return m_outcome;
                 }
                 // Still held after the wait: the run is undone rather than left to look unfinished.
@@ -110,20 +122,44 @@ private:
     std::wstring Destination(const CopyStep& step) const { return m_gameDir + step.relative; }
     std::wstring UndoFolderPath() const { return m_undoDir.substr(0, m_undoDir.size() - 1); }
 
-    // A folder of the plan that is the undo folder under another name (its short name, a link to
-    // it): a destination through it would overwrite the originals kept there. Null when none.
+    // A folder of the plan that is the undo or restore folder under another name (its short name,
+    // a link to it): a destination through it would overwrite the originals kept there. Null when none.
     const std::wstring* GatewayToUndoFolder() const
     {
-        BY_HANDLE_FILE_INFORMATION undo{};
-        if (!IdentityOf(m_undoDir, undo)) return nullptr;
+        BY_HANDLE_FILE_INFORMATION own[2]{};
+        const bool known[2] = {IdentityOf(m_undoDir, own[0]), IdentityOf(RestoreFolderOf(m_gameDir), own[1])};
         for (const std::wstring& gateway : m_plan.gateways) {
             BY_HANDLE_FILE_INFORMATION other{};
-            if (ProbePath(m_gameDir + gateway).state == PathState::Folder && IdentityOf(m_gameDir + gateway, other) &&
-                SameIdentity(undo, other)) {
-                return &gateway;
+            if (ProbePath(m_gameDir + gateway).state != PathState::Folder || !IdentityOf(m_gameDir + gateway, other)) {
+                continue;
+            }
+            for (int i = 0; i < 2; ++i) {
+                if (known[i] && SameIdentity(own[i], other)) return &gateway;
             }
         }
         return nullptr;
+    }
+
+    // Before the commit, so that a failure here is undone like any other: the restore point the
+    // run leaves, and the program that takes it out again, staged in the undo folder.
+    bool StageRestorePoint()
+    {
+        for (const std::wstring* file : {&m_kept.program, &m_kept.library}) {
+            if (file->empty()) continue;
+            const std::wstring name = file == &m_kept.program ? WideAscii(kKeptProgramName) : WideAscii(kKeptLibraryName);
+            const CopyError error = CopyFileInChunks(*file, m_undoDir + name, m_buffer, [this](DWORD) { return !Stopped(); });
+            if (error.code != 0) {
+                Fail(error.code, error.atSource ? *file : m_undoDir + name);
+                return false;
+            }
+        }
+        const RestorePoint point = MergeRestorePoint(m_earlier, m_plan, m_written);
+        const std::wstring staged = m_undoDir + WideAscii(kRestoreRecordName);
+        if (const DWORD error = WriteRecordFile(staged, SerializeRestorePoint(point), nullptr)) {
+            Fail(error, staged);
+            return false;
+        }
+        return !Stopped();
     }
 
     // The first reason to stop is the one reported; a cancel counts as one.
@@ -209,11 +245,14 @@ private:
             // A pair that copies a game file onto itself now finds it aside.
             if (SamePath(source, destination)) source = aside;
         }
-        const CopyError error = CopyFileInChunks(source, destination, buffer, [this](DWORD bytes) {
-            const unsigned long long done = m_done += bytes;
-            m_progress.permille.store(static_cast<int>(m_total ? done * 1000 / m_total : 1000));
-            return !Stopped();
-        });
+        const CopyError error = CopyFileInChunks(
+            source, destination, buffer,
+            [this](DWORD bytes) {
+                const unsigned long long done = m_done += bytes;
+                m_progress.permille.store(static_cast<int>(m_total ? done * 1000 / m_total : 1000));
+                return !Stopped();
+            },
+            &m_written[at]);
         // The user must look for the file that failed: a source gone or held, or the destination.
         if (error.code != 0) Fail(error.code, error.atSource ? source : destination);
     }
@@ -222,6 +261,9 @@ private:
     const std::wstring m_gameDir;
     const std::wstring m_undoDir;
     CopyProgress& m_progress;
+    const KeptProgram& m_kept;
+    RestorePoint m_earlier;
+    std::vector<WrittenFile> m_written;  // what each step wrote, for the restore point
     CopyOutcome m_outcome;
     std::mutex m_failure;           // guards m_outcome while steps run side by side
     std::atomic<bool> m_stopped{false};
@@ -233,10 +275,11 @@ private:
 
 }  // namespace
 
-CopyOutcome RunCopy(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress)
+CopyOutcome RunCopy(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress,
+                    const KeptProgram& kept)
 {
     try {
-        return Run(plan, gameDir, progress).Execute();
+        return Run(plan, gameDir, progress, kept).Execute();
     } catch (const std::bad_alloc&) {
         // Before the first change (a record that could not even be built): nothing to undo.
         CopyOutcome outcome;
@@ -247,11 +290,12 @@ CopyOutcome RunCopy(const CopyPlan& plan, const std::wstring& gameDir, CopyProgr
     }
 }
 
-CCopyWorker::CCopyWorker(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress)
-    : m_plan(plan), m_gameDir(gameDir), m_progress(progress)
+CCopyWorker::CCopyWorker(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress,
+                         const KeptProgram& kept)
+    : m_plan(plan), m_gameDir(gameDir), m_progress(progress), m_kept(kept)
 {
     m_thread = CHandle(::CreateThread(nullptr, 0, &CCopyWorker::ThreadProc, this, 0, nullptr));
-    if (!m_thread.IsValid()) m_outcome = RunCopy(m_plan, m_gameDir, m_progress);
+    if (!m_thread.IsValid()) m_outcome = RunCopy(m_plan, m_gameDir, m_progress, m_kept);
 }
 
 CCopyWorker::~CCopyWorker()
@@ -262,6 +306,6 @@ CCopyWorker::~CCopyWorker()
 DWORD WINAPI CCopyWorker::ThreadProc(LPVOID self)
 {
     CCopyWorker* worker = static_cast<CCopyWorker*>(self);
-    worker->m_outcome = RunCopy(worker->m_plan, worker->m_gameDir, worker->m_progress);
+    worker->m_outcome = RunCopy(worker->m_plan, worker->m_gameDir, worker->m_progress, worker->m_kept);
     return 0;
 }

@@ -22,7 +22,15 @@ enum class CopyResult {
     Done,
     Cancelled,
     Failed,
-    Refused,  // a destination reaches the undo folder through another name: nothing was changed
+    Refused,  // a destination reaches the undo or restore folder through another name, or the
+              // restore folder is not ours: nothing was changed
+};
+
+// The installer's own files, kept in the restore point so that the restore can start from there
+// (empty in runs that keep none).
+struct KeptProgram {
+    std::wstring program;
+    std::wstring library;
 };
 
 struct CopyOutcome {
@@ -35,13 +43,14 @@ struct CopyOutcome {
 
 // Runs the plan into gameDir (ending in a backslash). Everything it changes in the game folder is
 // recorded in the undo folder first; the game folder ends as before unless the result is Done,
-// and Done is only returned once the run is committed on disk.
-CopyOutcome RunCopy(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress);
+// and Done is only returned once the run is committed on disk, with its restore point.
+CopyOutcome RunCopy(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress,
+                    const KeptProgram& kept = KeptProgram());
 
 // RunCopy on a thread of its own.
 class CCopyWorker {
 public:
-    CCopyWorker(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress);
+    CCopyWorker(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress, const KeptProgram& kept);
     ~CCopyWorker();  // waits for the thread
     CCopyWorker(const CCopyWorker&) = delete;
     CCopyWorker& operator=(const CCopyWorker&) = delete;
@@ -57,6 +66,7 @@ private:
     const CopyPlan& m_plan;
     std::wstring m_gameDir;
     CopyProgress& m_progress;
+    KeptProgram m_kept;
     CopyOutcome m_outcome;
     CHandle m_thread;
 };

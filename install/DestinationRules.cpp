@@ -120,12 +120,12 @@ bool NamesFiles(PathText<Char> dest)
 }
 
 template <class Char>
-bool OutsideUndoFolder(PathText<Char> dest)
+bool OutsideInstallerFolders(PathText<Char> dest)
 {
-    // Bytes widen one to one: only ASCII letters can spell the undo folder's name either way.
+    // Bytes widen one to one: only ASCII letters can spell the folders' names either way.
     std::wstring wide;
     for (int i = 0; i < dest.length; ++i) wide += static_cast<wchar_t>(Unit(dest.chars[i]));
-    return !IsInUndoFolder(wide);
+    return !IsInInstallerFolder(wide);
 }
 
 // Every rule a destination must pass, in the order they are asked; a new rule is one more line.
@@ -136,7 +136,7 @@ bool Acceptable(PathText<Char> dest)
         HasOnlyNameChars<Char>,
         StaysInside<Char>,
         NamesFiles<Char>,
-        OutsideUndoFolder<Char>,
+        OutsideInstallerFolders<Char>,
     };
     for (const DestinationRule<Char> rule : kRules) {
         if (!rule(dest)) return false;
@@ -166,9 +166,9 @@ bool DestinationNamesFiles(const CString& dest)
     return NamesFiles(TextOf(dest));
 }
 
-bool DestinationOutsideUndoFolder(const CString& dest)
+bool DestinationOutsideInstallerFolders(const CString& dest)
 {
-    return OutsideUndoFolder(TextOf(dest));
+    return OutsideInstallerFolders(TextOf(dest));
 }
 
 bool DestinationAcceptable(const CString& dest)

@@ -20,8 +20,8 @@ bool DestinationHasOnlyNameBytes(const CString& dest);
 // dot or a blank, which Windows drops so that two names would be one file.
 bool DestinationNamesFiles(const CString& dest);
 
-// True when the destination lies outside the undo folder, which only the install run writes.
-bool DestinationOutsideUndoFolder(const CString& dest);
+// True when the destination lies outside the undo and restore folders, which only the installer writes.
+bool DestinationOutsideInstallerFolders(const CString& dest);
 
 // True when the destination passes every rule above.
 bool DestinationAcceptable(const CString& dest);

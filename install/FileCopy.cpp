@@ -2,11 +2,17 @@
 #include "FileCopy.h"
 
 #include "../framework/Handle.h"
+#include "ContentHash.h"
 
 namespace {
 
 const std::size_t kChunkBytes = 1 << 20;
 const DWORD kKeptMarks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+unsigned long long TimeOf(const FILETIME& time)
+{
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
 
 DWORD LastErrorOr(DWORD fallback)
 {
@@ -33,7 +39,7 @@ CHandle CreateTarget(const std::wstring& to)
 }  // namespace
 
 CopyError CopyFileInChunks(const std::wstring& from, const std::wstring& to, std::vector<char>& buffer,
-                           const ChunkCallback& onChunk)
+                           const ChunkCallback& onChunk, WrittenFile* written)
 {
     CHandle source(::CreateFileW(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -47,6 +53,8 @@ CopyError CopyFileInChunks(const std::wstring& from, const std::wstring& to, std
     CHandle target = CreateTarget(to);
     if (!target.IsValid()) return {LastErrorOr(ERROR_OPEN_FAILED), false};
     if (buffer.size() < kChunkBytes) buffer.resize(kChunkBytes);
+    CContentHash hash;
+    unsigned long long size = 0;
     for (;;) {
         DWORD got = 0;
         if (!::ReadFile(source.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
@@ -56,13 +64,43 @@ CopyError CopyFileInChunks(const std::wstring& from, const std::wstring& to, std
         DWORD put = 0;
         if (!::WriteFile(target.Get(), buffer.data(), got, &put, nullptr)) return {LastErrorOr(ERROR_WRITE_FAULT), false};
         if (put != got) return {ERROR_DISK_FULL, false};
+        if (written) hash.Add(buffer.data(), got);
+        size += got;
         if (!onChunk(got)) return {ERROR_CANCELLED, false};
     }
     ::SetFileTime(target.Get(), nullptr, nullptr, &lastWrite);
     // The marks go on while the file is still open, so that the flush takes them to disk too.
     if (marks != INVALID_FILE_ATTRIBUTES && (marks & kKeptMarks)) ::SetFileAttributesW(to.c_str(), marks & kKeptMarks);
     if (!::FlushFileBuffers(target.Get())) return {LastErrorOr(ERROR_WRITE_FAULT), false};
+    if (written) *written = WrittenFile{size, hash.Value(), TimeOf(lastWrite)};
     return {};
+}
+
+FileMatch CompareWithWritten(const std::wstring& path, const WrittenFile& expected, std::vector<char>& buffer)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileMatch::Missing
+                                                                             : FileMatch::Different;
+    }
+    const unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    if ((data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) || size != expected.size) {
+        return FileMatch::Different;
+    }
+    // Whatever writes a file moves its time on; a file with the size and the time it was written
+    // with is taken as written without reading it, which keeps a restore to renames.
+    if (TimeOf(data.ftLastWriteTime) == expected.time) return FileMatch::Same;
+    CHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.IsValid()) return FileMatch::Different;
+    if (buffer.size() < kChunkBytes) buffer.resize(kChunkBytes);
+    CContentHash hash;
+    DWORD got = 0;
+    while (::ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got > 0) {
+        hash.Add(buffer.data(), got);
+    }
+    return hash.Value() == expected.hash ? FileMatch::Same : FileMatch::Different;
 }
 
 DWORD DeleteFileAnyway(const std::wstring& path)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CopyPlan.h"
+#include "RestorePoint.h"
 
 // Why a copy stopped: the system's error code (0 when it did not) and on which side.
 struct CopyError {
@@ -23,8 +24,15 @@ using ChunkCallback = std::function<bool(DWORD)>;
 // source's time of last change and its read-only, hidden and system marks, and flushes it to disk
 // before it returns: the originals it replaces are deleted once the run succeeds, and a power cut
 // must not leave a file that was never written in their place. buffer is reused from file to file.
+// When `written` is given it gets what was written: size, content hash and time.
 CopyError CopyFileInChunks(const std::wstring& from, const std::wstring& to, std::vector<char>& buffer,
-                           const ChunkCallback& onChunk);
+                           const ChunkCallback& onChunk, WrittenFile* written = nullptr);
+
+// Whether a file still holds what CopyFileInChunks wrote there (`expected`): the content is only
+// read when the size matches and the time does not. A folder, a link or a file that cannot be
+// read counts as different.
+enum class FileMatch { Missing, Same, Different };
+FileMatch CompareWithWritten(const std::wstring& path, const WrittenFile& expected, std::vector<char>& buffer);
 
 // Deletes a file, whatever its marks; a file that is not there counts as deleted.
 DWORD DeleteFileAnyway(const std::wstring& path);

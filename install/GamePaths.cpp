@@ -36,6 +36,11 @@ std::wstring UndoFolderOf(const std::wstring& gameDir)
     return gameDir + WideAscii(kUndoFolderName) + L'\\';
 }
 
+std::wstring RestoreFolderOf(const std::wstring& gameDir)
+{
+    return gameDir + WideAscii(kRestoreFolderName) + L'\\';
+}
+
 wchar_t UpcaseCodeUnit(wchar_t unit)
 {
     const unsigned value = static_cast<unsigned>(unit);
@@ -93,8 +98,9 @@ std::wstring CanonicalDestination(const std::wstring& dest)
     return joined;
 }
 
-bool IsInUndoFolder(const std::wstring& dest)
+bool IsInInstallerFolder(const std::wstring& dest)
 {
     const std::vector<std::wstring> parts = PathComponents(dest);
-    return !parts.empty() && SamePath(parts.front(), WideAscii(kUndoFolderName));
+    return !parts.empty() && (SamePath(parts.front(), WideAscii(kUndoFolderName)) ||
+                              SamePath(parts.front(), WideAscii(kRestoreFolderName)));
 }

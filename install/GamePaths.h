@@ -13,8 +13,13 @@ const char kUndoFolderName[] = "VELANInst.undo";
 // An ASCII text (a name of ours) as UTF-16.
 std::wstring WideAscii(const char* text);
 
-// The undo folder of a game folder (both end in a backslash).
+// The folder inside the game folder that keeps what the translation replaced, so that it can be
+// taken out again; it sorts beside the undo folder.
+const char kRestoreFolderName[] = "VELANInst.restore";
+
+// The undo folder and the restore folder of a game folder (all end in a backslash).
 std::wstring UndoFolderOf(const std::wstring& gameDir);
+std::wstring RestoreFolderOf(const std::wstring& gameDir);
 
 // A UTF-16 code unit as the file system upcases it to compare names (NTFS keeps such a table on
 // every volume): simple uppercase where that maps back, so U+0131 and U+017F are not "I" and "S".
@@ -34,6 +39,6 @@ std::vector<std::wstring> PathComponents(const std::wstring& dest);
 // The components joined with "\": no leading or trailing separator.
 std::wstring CanonicalDestination(const std::wstring& dest);
 
-// True when the destination's first component is spelt as the undo folder, as the file system
-// compares names. (A short name or a link to it is recognised on disk by the copy engine.)
-bool IsInUndoFolder(const std::wstring& dest);
+// True when the destination's first component is spelt as the undo or the restore folder, as the
+// file system compares names. (A short name or a link to one is recognised on disk by the copy engine.)
+bool IsInInstallerFolder(const std::wstring& dest);

@@ -19,7 +19,10 @@ RecoveryAction DecideRecovery(const UndoFolderFacts& facts)
         return RecoveryAction::Refuse;
     case RecordState::Missing:
         // A run removes its record first when it has succeeded, and writes it before its first change.
-        return facts.onlyRunFiles ? RecoveryAction::ClearLeftovers : RecoveryAction::Refuse;
+        // Once committed, its staged restore point says which of the originals left here are kept.
+        if (!facts.onlyRunFiles || facts.staged == UndoFolderFacts::Staged::Bad) return RecoveryAction::Refuse;
+        return facts.staged == UndoFolderFacts::Staged::Whole ? RecoveryAction::FinishCommit
+                                                              : RecoveryAction::ClearLeftovers;
     case RecordState::Read:
         break;
     }

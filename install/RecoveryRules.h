@@ -24,6 +24,9 @@ struct UndoFolderFacts {
     RecordCheck check = RecordCheck::Foreign;  // when the record was read
     bool onlyRunFiles = false;  // the folder holds nothing but names a run puts there (no folder, no link)
     bool recordAlone = false;   // the folder holds the record and nothing else
+    // The restore point a run staged there before its commit: none, a whole one of ours, or
+    // anything else.
+    enum class Staged { None, Whole, Bad } staged = Staged::None;
 };
 
 enum class RecoveryAction {
@@ -31,6 +34,7 @@ enum class RecoveryAction {
     Busy,            // a live run owns it
     Refuse,          // not something this installer can undo: nothing is touched, the user is told
     ClearLeftovers,  // a run that succeeded and was clearing up, or one stopped before its first change
+    FinishCommit,    // a run that committed and was keeping its originals in the restore point
     Undo,            // a run cut off midway: undo it from its record
 };
 

@@ -3,46 +3,20 @@
 
 #include "../framework/WideText.h"
 #include "FileCopy.h"
+#include "FolderEntries.h"
+#include "RestoreFolder.h"
 #include "RecoveryRules.h"
 
 namespace {
-
-// How long the commit waits for a program that holds the record, and how often it asks again.
-const DWORD kCommitWaitMs = 5000;
-const DWORD kCommitRetryMs = 100;
 
 std::wstring RecordPathOf(const std::wstring& undoDir)
 {
     return undoDir + WideAscii(kUndoRecordName);
 }
 
-struct FolderEntry {
-    std::wstring name;
-    DWORD attributes;
-};
-
-// The entries of a folder that is no link (the caller has made sure).
-std::vector<FolderEntry> EntriesOf(const std::wstring& folder)
-{
-    struct Search {
-        HANDLE handle;
-        ~Search() { if (handle != INVALID_HANDLE_VALUE) ::FindClose(handle); }
-    };
-    std::vector<FolderEntry> entries;
-    WIN32_FIND_DATAW found{};
-    Search search{::FindFirstFileW((folder + L"*").c_str(), &found)};
-    if (search.handle == INVALID_HANDLE_VALUE) return entries;
-    do {
-        const std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") entries.push_back({name, found.dwFileAttributes});
-    } while (::FindNextFileW(search.handle, &found));
-    return entries;
-}
-
 bool IsRunFile(const FolderEntry& entry)
 {
-    return !(entry.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) &&
-           IsRunFileName(entry.name);
+    return IsPlainFile(entry) && IsRunFileName(entry.name);
 }
 
 // Removes the names a run puts in its undo folder, then the folder if nothing else is left in it.
@@ -52,29 +26,6 @@ void RemoveRunFiles(const std::wstring& undoDir)
         if (IsRunFile(entry)) DeleteFileAnyway(undoDir + entry.name);
     }
     ::RemoveDirectoryW(undoDir.c_str());
-}
-
-bool ReadWholeFile(HANDLE file, std::string& bytes)
-{
-    LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file, &size) || size.QuadPart > (64 << 20)) return false;
-    std::string data(static_cast<std::size_t>(size.QuadPart), '\0');
-    DWORD got = 0;
-    if (!data.empty() &&
-        (!::ReadFile(file, &data[0], static_cast<DWORD>(data.size()), &got, nullptr) || got != data.size())) {
-        return false;
-    }
-    bytes = std::move(data);
-    return true;
-}
-
-UndoFolderKind KindOf(const std::wstring& undoDir)
-{
-    // Asked without its trailing backslash: with it, the system answers for a link's target.
-    const DWORD attributes = ::GetFileAttributesW(undoDir.substr(0, undoDir.size() - 1).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return UndoFolderKind::Missing;
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return UndoFolderKind::Link;
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? UndoFolderKind::Folder : UndoFolderKind::NotAFolder;
 }
 
 // Names of the first version's records were bytes of the system code page.
@@ -89,40 +40,15 @@ bool LegacyName(const std::string& bytes, std::wstring& name)
 DWORD CreateUndoFolder(const std::wstring& undoDir, const UndoRecord& record, CHandle& held)
 {
     if (!::CreateDirectoryW(undoDir.c_str(), nullptr)) return ::GetLastError();
-    const std::string bytes = SerializeUndoRecord(record);
-    CHandle file(::CreateFileW(RecordPathOf(undoDir).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD put = 0;
-    if (!file.IsValid() ||
-        !::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) ||
-        put != static_cast<DWORD>(bytes.size()) || !::FlushFileBuffers(file.Get())) {
-        const DWORD error = ::GetLastError() ? ::GetLastError() : ERROR_WRITE_FAULT;
-        file.Close();
-        RemoveRunFiles(undoDir);
-        return error;
-    }
-    held = std::move(file);
-    return 0;
+    const DWORD error = WriteRecordFile(RecordPathOf(undoDir), SerializeUndoRecord(record), &held);
+    if (error != 0) RemoveRunFiles(undoDir);
+    return error;
 }
 
 DWORD CommitRun(const std::wstring& undoDir, CHandle& held, const std::function<bool()>& cancel)
 {
     held.Close();
-    const std::wstring recordPath = RecordPathOf(undoDir);
-    DWORD error = 0;
-    for (DWORD waited = 0;; waited += kCommitRetryMs) {
-        error = ::DeleteFileW(recordPath.c_str()) ? 0 : ::GetLastError();
-        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) break;
-        if (waited >= kCommitWaitMs || cancel()) break;
-        ::Sleep(kCommitRetryMs);
-    }
-    if (error != 0) return error;
-    // The deletion is the commit only once it is on disk: before that a power cut could bring the
-    // record back, and the next start would undo a run the user was told had succeeded.
-    CHandle folder(::CreateFileW(undoDir.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (folder.IsValid()) ::FlushFileBuffers(folder.Get());
-    return 0;
+    return DeleteRecordDurably(undoDir, WideAscii(kUndoRecordName), cancel);
 }
 
 void ClearUndoFolder(const std::wstring& undoDir)
@@ -183,6 +109,13 @@ Recovery RecoverUnfinishedRun(const std::wstring& gameDir)
         }
         if (facts.record == RecordState::Read) facts.check = ParseUndoRecord(bytes, record, LegacyName);
         facts.recordAlone = entries.size() == 1 && facts.record == RecordState::Read;
+        std::string staged;
+        RestorePoint point;
+        if (PathExists(undoDir + WideAscii(kRestoreRecordName))) {
+            const bool whole = ReadRecordFile(undoDir + WideAscii(kRestoreRecordName), staged) &&
+                               ParseRestorePoint(staged, point);
+            facts.staged = whole ? UndoFolderFacts::Staged::Whole : UndoFolderFacts::Staged::Bad;
+        }
     }
     switch (DecideRecovery(facts)) {
     case RecoveryAction::Nothing:
@@ -194,6 +127,8 @@ Recovery RecoverUnfinishedRun(const std::wstring& gameDir)
     case RecoveryAction::ClearLeftovers:
         RemoveRunFiles(undoDir);
         return Recovery::None;
+    case RecoveryAction::FinishCommit:
+        return FinishInstall(gameDir) ? Recovery::None : Recovery::Failed;
     case RecoveryAction::Undo:
         break;
     }

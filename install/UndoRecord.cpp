@@ -4,7 +4,8 @@
 #include <algorithm>
 
 #include "../framework/Utf8.h"
-#include "DestinationRules.h"
+#include "RecordText.h"
+#include "RestorePoint.h"
 
 namespace {
 
@@ -17,58 +18,6 @@ const char kPartSuffix[] = ".part";
 // folder's, which must leave room for a short name below it.
 const std::size_t kLongestFilePath = 259;
 const std::size_t kLongestFolderPath = 247;
-
-void AppendPath(std::string& out, const char* kind, const std::wstring& path)
-{
-    const std::string bytes = Utf8FromUtf16(path);
-    out += kind;
-    out += ' ';
-    out += std::to_string(bytes.size());
-    out += ' ';
-    out += bytes;
-    out += '\n';
-}
-
-enum class Read { Line, OutOfBytes, Malformed };
-
-// True when `in` from `at` on is a beginning of `text` (a whole line or one cut short).
-bool StartsAsOrCutShort(const std::string& in, std::size_t at, const char* text, bool& cut)
-{
-    const std::string whole = text;
-    const std::size_t left = in.size() - at;
-    cut = left < whole.size();
-    return in.compare(at, cut ? left : whole.size(), whole, 0, cut ? left : whole.size()) == 0;
-}
-
-// Reads "<kind> <length> <bytes>\n" at `at`.
-Read ReadPath(const std::string& in, std::size_t& at, std::string& kind, std::string& path)
-{
-    std::size_t space = at;
-    while (space < in.size() && in[space] >= 'a' && in[space] <= 'z') ++space;
-    if (space == in.size()) return Read::OutOfBytes;
-    if (space == at || in[space] != ' ') return Read::Malformed;
-    kind = in.substr(at, space - at);
-    std::size_t length = 0;
-    std::size_t digits = space + 1;
-    for (; digits < in.size() && in[digits] >= '0' && in[digits] <= '9'; ++digits) {
-        if (length > in.size()) return Read::Malformed;
-        length = length * 10 + static_cast<std::size_t>(in[digits] - '0');
-    }
-    if (digits == in.size()) return Read::OutOfBytes;
-    if (digits == space + 1 || in[digits] != ' ') return Read::Malformed;
-    const std::size_t start = digits + 1;
-    if (length >= in.size() - start) return Read::OutOfBytes;
-    if (in[start + length] != '\n') return Read::Malformed;
-    path = in.substr(start, length);
-    at = start + length + 1;
-    return Read::Line;
-}
-
-// A path the run itself could have written: canonical, and one the destination rules accept.
-bool Trusted(const std::wstring& path)
-{
-    return !path.empty() && CanonicalDestination(path) == path && DestinationAcceptable(path);
-}
 
 }  // namespace
 
@@ -92,7 +41,9 @@ std::wstring PartName(int entry)
 
 bool IsRunFileName(const std::wstring& name)
 {
-    if (SamePath(name, WideAscii(kUndoRecordName))) return true;
+    for (const char* own : {kUndoRecordName, kRestoreRecordName, kKeptProgramName, kKeptLibraryName}) {
+        if (SamePath(name, WideAscii(own))) return true;
+    }
     std::size_t digits = 0;
     while (digits < name.size() && name[digits] >= L'0' && name[digits] <= L'9') ++digits;
     const std::wstring rest = name.substr(digits);
@@ -102,9 +53,9 @@ bool IsRunFileName(const std::wstring& name)
 bool UndoFolderTooDeep(const CopyPlan& plan, const std::wstring& gameDir)
 {
     const std::wstring undoDir = UndoFolderOf(gameDir);
-    // The part of the last original is the longest name a run puts there.
+    // The part of the last original, or the kept program, is the longest name a run puts there.
     const std::size_t longestName =
-        std::max(WideAscii(kUndoRecordName).size(), PartName(static_cast<int>(plan.steps.size())).size());
+        std::max(WideAscii(kKeptProgramName).size(), PartName(static_cast<int>(plan.steps.size())).size());
     return undoDir.size() - 1 > kLongestFolderPath || undoDir.size() + longestName > kLongestFilePath;
 }
 
@@ -130,7 +81,7 @@ RecordCheck ParseUndoRecord(const std::string& bytes, UndoRecord& record,
     std::string name;
     while (!(StartsAsOrCutShort(bytes, at, kEnd, cut) && !cut && at + sizeof kEnd - 1 == bytes.size())) {
         if (StartsAsOrCutShort(bytes, at, kEnd, cut) && cut) return RecordCheck::Torn;
-        const Read read = ReadPath(bytes, at, kind, name);
+        const Read read = ReadLine(bytes, at, kind, name);
         if (read == Read::OutOfBytes) return RecordCheck::Torn;
         if (read == Read::Malformed) return RecordCheck::Foreign;
         std::wstring path;

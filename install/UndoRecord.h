@@ -26,7 +26,8 @@ struct UndoRecord {
 UndoRecord RecordOf(const CopyPlan& plan);
 
 // Names inside the undo folder: the original of entry i, the same while it is being copied from
-// another volume, and whether a name is one a run puts there (the record, an original, a part).
+// another volume, and whether a name is one a run puts there (the record, an original, a part,
+// the restore point it stages and the program kept with it).
 std::wstring AsideName(int entry);
 std::wstring PartName(int entry);
 bool IsRunFileName(const std::wstring& name);

@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (plan.steps.size() > static_cast<std::size_t>(sources.GetSize())) __builtin_trap();
     long replaced = 0;
     for (const CopyStep& step : plan.steps) {
-        if (CanonicalDestination(step.relative) != step.relative || IsInUndoFolder(step.relative)) __builtin_trap();
+        if (CanonicalDestination(step.relative) != step.relative || IsInInstallerFolder(step.relative)) __builtin_trap();
         if (step.replaces) ++replaced;
     }
     const UndoRecord record = RecordOf(plan);

@@ -15,7 +15,7 @@ std::string Content(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-void Walk(const std::string& root, const std::string& relative, std::map<std::string, std::string>& out)
+void Walk(const std::string& root, const std::string& relative, std::map<std::string, std::string>& out, bool timed)
 {
     WIN32_FIND_DATAA data;
     HANDLE find = ::FindFirstFileA((root + relative + "*").c_str(), &data);
@@ -26,7 +26,15 @@ void Walk(const std::string& root, const std::string& relative, std::map<std::st
         const std::string path = relative + name;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             out[path] = "<folder>";
-            Walk(root, path + "\\", out);
+            Walk(root, path + "\\", out, timed);
+        } else if (timed) {
+            const DWORD a = data.dwFileAttributes;
+            const unsigned long long time =
+                (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                data.ftLastWriteTime.dwLowDateTime;
+            out[path] = "@" + std::to_string(time) + ((a & FILE_ATTRIBUTE_READONLY) ? " ro" : "") +
+                        ((a & FILE_ATTRIBUTE_HIDDEN) ? " hidden" : "") + ((a & FILE_ATTRIBUTE_SYSTEM) ? " system" : "") +
+                        " " + Content(root + path);
         } else {
             out[path] = Content(root + path) + ((data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? "+ro" : "");
         }
@@ -44,7 +52,14 @@ std::string Short(const std::string& content)
 std::map<std::string, std::string> SnapshotOf(const std::string& folder)
 {
     std::map<std::string, std::string> out;
-    Walk(folder, "", out);
+    Walk(folder, "", out, false);
+    return out;
+}
+
+std::map<std::string, std::string> TimedSnapshotOf(const std::string& folder)
+{
+    std::map<std::string, std::string> out;
+    Walk(folder, "", out, true);
     return out;
 }
 

@@ -31,15 +31,16 @@ TEST(GamePaths, DestinationsAsTheFileSystemReadsThem)
     const struct {
         const wchar_t* listed;
         const wchar_t* canonical;
-        bool inUndoFolder;
+        bool inOwnFolder;
     } cases[] = {
         {L"data\\a.b\\c.txt", L"data\\a.b\\c.txt", false}, {L"data/sub//x.dat", L"data\\sub\\x.dat", false},
         {L".\\a\\.\\b\\", L"a\\b", false}, {L"a\\..\\b.txt", L"b.txt", false}, {L"", L"", false},
         {L"velaninst.UNDO/undo.rec", L"velaninst.UNDO\\undo.rec", true}, {L"data\\..\\VELANInst.undo", L"VELANInst.undo", true},
         {L"data\\VELANInst.undo\\0", L"data\\VELANInst.undo\\0", false}, {L"VELANInst.undo2", L"VELANInst.undo2", false},
+        {L"./velaninst.RESTORE\\1.0", L"velaninst.RESTORE\\1.0", true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CanonicalDestination(c.listed), c.canonical) << c.listed;
-        EXPECT_EQ(IsInUndoFolder(c.listed), c.inUndoFolder) << c.listed;
+        EXPECT_EQ(IsInInstallerFolder(c.listed), c.inOwnFolder) << c.listed;
     }
 }

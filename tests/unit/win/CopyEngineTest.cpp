@@ -25,8 +25,13 @@ TEST_F(CopyEngine, CopiesEveryPairInOrder)
         {"copies\\new", "<folder>"},  {"copies\\new\\strings.dat", "translated"},
         {"docs", "<folder>"},         {"docs\\ro.txt", "shipped read-only+ro"},
         {"keep.txt", "untouched"},    {"Čeština", "<folder>"}, {"Čeština\\Řeč.txt", "second ř"},
+        // The originals it replaced, kept with their marks; the record and program are the restore's tests' own.
+        {"VELANInst.restore", "<folder>"}, {"VELANInst.restore\\1.1", "original+ro"},
+        {"VELANInst.restore\\1.2", "old x"},
     };
-    EXPECT_EQ(DifferencesBetween(expected, Game()), "");
+    std::map<std::string, std::string> game = Game();
+    EXPECT_EQ(game.erase("VELANInst.restore\\restore.rec"), 1u);
+    EXPECT_EQ(DifferencesBetween(expected, game), "");
 }
 
 TEST_F(CopyEngine, AnErrorAtAnyPairPutsEverythingBack)

@@ -1,0 +1,199 @@
+// The restore mode: no installer window, a question, the progress window, a final message.
+#include "RestoreMode.h"
+
+#include <windows.h>
+
+#include "../framework/Handle.h"
+#include "../framework/MessagePump.h"
+#include "../framework/ModulePath.h"
+#include "../framework/SystemErrorText.h"
+#include "../framework/WideText.h"
+#include "../install/GamePaths.h"
+#include "../install/GameRegistry.h"
+#include "../install/RestoreFolder.h"
+#include "../install/RestorePoint.h"
+#include "../install/RestoreRun.h"
+#include "../install/RunClaim.h"
+#include "../install/UndoFolder.h"
+#include "../ui/CopyProgressDlg.h"
+#include "../ui/StatusText.h"
+#include "Texts.h"
+
+namespace {
+
+const DWORD kProgressPeriodMs = 100;
+// How long the copy outside the game folder waits for the kept installer to end.
+const DWORD kParentWaitMs = 30000;
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+int Say(const std::wstring& text, UINT icon)
+{
+    return ::MessageBoxW(nullptr, text.c_str(), WidenSystem(GetAppName()).c_str(), MB_OK | icon);
+}
+
+// The game folder: named on the command line, the one the kept installer sits in, or the one the
+// game's registry value names.
+std::wstring GameFolderOf(const RestoreCommand& command, const std::wstring& programDir)
+{
+    if (!command.gameDir.empty()) return command.gameDir;
+    const std::wstring folder = programDir.substr(0, programDir.size() - 1);
+    const std::size_t slash = folder.find_last_of(L'\\');
+    if (slash != std::wstring::npos && SamePath(folder.substr(slash + 1), WideAscii(kRestoreFolderName))) {
+        return folder.substr(0, slash + 1);
+    }
+    CString registered;
+    if (!ReadGamePathValue(registered)) return std::wstring();
+    std::wstring gameDir = WidenSystem(registered);
+    if (!gameDir.empty() && gameDir.back() != L'\\') gameDir += L'\\';
+    return gameDir;
+}
+
+// The installer kept in the restore folder cannot delete itself while it runs: a copy in the
+// temporary folder does the restore, after this process has ended. False when no copy could start.
+bool HandOverToCopy(const std::wstring& program, const std::wstring& gameDir)
+{
+    wchar_t temp[MAX_PATH + 1] = {};
+    if (!::GetTempPathW(MAX_PATH, temp)) return false;
+    const std::wstring folder = std::wstring(temp) + L"VELANInst-" + std::to_wstring(::GetCurrentProcessId()) + L'\\';
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring copy = folder + WideAscii(kKeptProgramName);
+    const std::wstring library = WideAscii(kKeptLibraryName);
+    if (!::CopyFileW(program.c_str(), copy.c_str(), FALSE) ||
+        !::CopyFileW((FolderOf(program) + library).c_str(), (folder + library).c_str(), FALSE)) {
+        return false;
+    }
+    std::wstring commandLine = RestoreCommandLine(copy, gameDir, ::GetCurrentProcessId());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(copy.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                          &process)) {
+        return false;
+    }
+    CHandle thread(process.hThread);
+    CHandle started(process.hProcess);
+    return true;
+}
+
+// The copy in the temporary folder goes when Windows next starts: a program cannot delete itself.
+void ForgetCopyOnRestart(const std::wstring& program)
+{
+    const std::wstring folder = FolderOf(program);
+    for (const std::wstring& file : {program, folder + WideAscii(kKeptLibraryName)}) {
+        ::MoveFileExW(file.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    }
+    ::MoveFileExW(folder.substr(0, folder.size() - 1).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+}
+
+RestoreOutcome RestoreWithProgress(const std::wstring& gameDir)
+{
+    CopyProgress progress;
+    CCopyProgressDlg window(nullptr, progress.cancel);
+    window.Open();
+    CRestoreWorker worker(gameDir, progress);
+    while (worker.Handle() && !PumpMessagesUntil(worker.Handle(), kProgressPeriodMs, window.GetSafeHwnd())) {
+        window.Show(worker.NameOf(progress.step.load()), progress.permille.load());
+    }
+    return worker.Outcome();
+}
+
+// What the user is told at the end; the icon goes with it.
+std::wstring OutcomeText(const RestoreOutcome& outcome, const std::wstring& gameDir, UINT& icon)
+{
+    icon = MB_ICONEXCLAMATION;
+    switch (outcome.result) {
+    case RestoreResult::Done: {
+        icon = MB_ICONINFORMATION;
+        std::wstring text = WidenFixed(kRestoreDone);
+        if (!outcome.leftAlone.empty()) text += L"\n\n" + WidenFixed(kLeftAlone);
+        for (const std::wstring& file : outcome.leftAlone) text += L"\n" + file;
+        return text;
+    }
+    case RestoreResult::Missing:
+        return FillPattern(WidenFixed(kNothingToRestore), gameDir);
+    case RestoreResult::Refused:
+        return FillPattern(WidenFixed(kUndoFolderRefused), outcome.path);
+    case RestoreResult::Cancelled:
+    case RestoreResult::Failed:
+        break;
+    }
+    std::wstring text;
+    if (outcome.result == RestoreResult::Failed) {
+        text = FillPattern(WidenFixed(kCannotMoveFile), outcome.path) + L"\n" + SystemErrorText(outcome.error) + L"\n\n";
+    }
+    return text + WidenFixed(outcome.restored ? kRestoreStopped : kRestoreNotUndone);
+}
+
+// Nothing may start over a game folder another installer works in, or that holds an unfinished run.
+bool ReadyForRestore(const std::wstring& gameDir, CRunClaim& claim)
+{
+    if (claim.Claim(gameDir) == CRunClaim::Result::Busy) {
+        Say(WidenFixed(kAnotherInstallerRunning), MB_ICONEXCLAMATION);
+        return false;
+    }
+    switch (RecoverUnfinishedRun(gameDir)) {
+    case Recovery::None:
+    case Recovery::Undone:
+        break;
+    case Recovery::Busy:
+        Say(WidenFixed(kAnotherInstallerRunning), MB_ICONEXCLAMATION);
+        return false;
+    case Recovery::Failed:
+        Say(WidenFixed(kUndoUnfinished), MB_ICONEXCLAMATION);
+        return false;
+    case Recovery::Refused: {
+        const std::wstring undoDir = UndoFolderOf(gameDir);
+        Say(FillPattern(WidenFixed(kUndoFolderRefused), undoDir.substr(0, undoDir.size() - 1)), MB_ICONEXCLAMATION);
+        return false;
+    }
+    }
+    switch (RecoverUnfinishedRestore(gameDir)) {
+    case RestoreRecovery::None:
+    case RestoreRecovery::Undone:
+    case RestoreRecovery::Finished:
+        return true;
+    case RestoreRecovery::Busy:
+        Say(WidenFixed(kAnotherInstallerRunning), MB_ICONEXCLAMATION);
+        return false;
+    case RestoreRecovery::Failed:
+        Say(WidenFixed(kRestoreNotUndone), MB_ICONEXCLAMATION);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunRestoreMode(const RestoreCommand& command)
+{
+    const std::wstring program = GetModulePathWide();
+    const std::wstring gameDir = GameFolderOf(command, FolderOf(program));
+    if (gameDir.empty()) {
+        Say(FillPattern(WidenFixed(kNothingToRestore), FolderOf(program)), MB_ICONEXCLAMATION);
+        return 2;
+    }
+    if (command.after == 0 && SamePath(FolderOf(program), RestoreFolderOf(gameDir)) && HandOverToCopy(program, gameDir)) {
+        return 0;
+    }
+    if (command.after != 0) {
+        CHandle parent(::OpenProcess(SYNCHRONIZE, FALSE, command.after));
+        if (parent.IsValid()) ::WaitForSingleObject(parent.Get(), kParentWaitMs);
+    }
+    int code = 1;
+    if (::MessageBoxW(nullptr, WidenFixed(kRestoreQuestion).c_str(), WidenSystem(GetAppName()).c_str(),
+                      MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        CRunClaim claim;
+        if (ReadyForRestore(gameDir, claim)) {
+            const RestoreOutcome outcome = RestoreWithProgress(gameDir);
+            UINT icon = 0;
+            Say(OutcomeText(outcome, gameDir, icon), icon);
+            code = outcome.result == RestoreResult::Done ? 0 : 1;
+        }
+    }
+    if (command.after != 0) ForgetCopyOnRestart(program);
+    return code;
+}

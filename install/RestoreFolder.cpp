@@ -1,0 +1,220 @@
+// The restore folder on disk.
+#include "RestoreFolder.h"
+
+#include "FileCopy.h"
+#include "FolderEntries.h"
+#include "GamePaths.h"
+#include "UndoFolder.h"
+#include "UninstallEntry.h"
+
+namespace {
+
+// How long a commit waits for a program that holds the record, and how often it asks again.
+const DWORD kCommitWaitMs = 5000;
+const DWORD kCommitRetryMs = 100;
+
+std::wstring Own(const char* name)
+{
+    return WideAscii(name);
+}
+
+void FlushFolder(const std::wstring& folder)
+{
+    CHandle handle(::CreateFileW(folder.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (handle.IsValid()) ::FlushFileBuffers(handle.Get());
+}
+
+// Moves a file of the installer's within one volume, replacing what an earlier try left there.
+bool MoveReplacing(const std::wstring& from, const std::wstring& to)
+{
+    return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+enum class JournalState { Missing, Held, Read, Bad };
+
+JournalState ReadJournal(const std::wstring& restoreDir, RestoreJournal& journal)
+{
+    const std::wstring path = restoreDir + Own(kRestoreJournalName);
+    if (!PathExists(path)) return JournalState::Missing;
+    CHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file.IsValid()) return ::GetLastError() == ERROR_SHARING_VIOLATION ? JournalState::Held : JournalState::Bad;
+    std::string bytes;
+    return ReadWholeFile(file.Get(), bytes) && ParseRestoreJournal(bytes, journal) ? JournalState::Read
+                                                                                  : JournalState::Bad;
+}
+
+}  // namespace
+
+DWORD WriteRecordFile(const std::wstring& path, const std::string& bytes, CHandle* held)
+{
+    CHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD put = 0;
+    if (!file.IsValid() || !::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) ||
+        put != static_cast<DWORD>(bytes.size()) || !::FlushFileBuffers(file.Get())) {
+        const DWORD error = ::GetLastError() ? ::GetLastError() : ERROR_WRITE_FAULT;
+        if (file.IsValid()) {
+            file.Close();
+            ::DeleteFileW(path.c_str());
+        }
+        return error;
+    }
+    if (held) *held = std::move(file);
+    return 0;
+}
+
+bool ReadRecordFile(const std::wstring& path, std::string& bytes)
+{
+    CHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    return file.IsValid() && ReadWholeFile(file.Get(), bytes);
+}
+
+DWORD DeleteRecordDurably(const std::wstring& folder, const std::wstring& name, const std::function<bool()>& cancel)
+{
+    const std::wstring path = folder + name;
+    DWORD error = 0;
+    for (DWORD waited = 0;; waited += kCommitRetryMs) {
+        error = ::DeleteFileW(path.c_str()) ? 0 : ::GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) break;
+        if (waited >= kCommitWaitMs || cancel()) break;
+        ::Sleep(kCommitRetryMs);
+    }
+    if (error != 0) return error;
+    // The deletion is the commit only once it is on disk: before that a power cut could bring the
+    // record back, and the next start would take back what the user was told had succeeded.
+    FlushFolder(folder);
+    return 0;
+}
+
+RestoreFolderState ReadRestoreFolder(const std::wstring& gameDir, RestorePoint& point)
+{
+    const std::wstring restoreDir = RestoreFolderOf(gameDir);
+    switch (KindOf(restoreDir)) {
+    case UndoFolderKind::Missing:
+        return RestoreFolderState::Missing;
+    case UndoFolderKind::NotAFolder:
+    case UndoFolderKind::Link:
+        return RestoreFolderState::Refused;
+    case UndoFolderKind::Folder:
+        break;
+    }
+    for (const FolderEntry& entry : EntriesOf(restoreDir)) {
+        if (!IsPlainFile(entry) || !IsRestoreFileName(entry.name)) return RestoreFolderState::Refused;
+    }
+    std::string bytes;
+    const std::wstring record = restoreDir + Own(kRestoreRecordName);
+    if (!PathExists(record)) return RestoreFolderState::Missing;
+    return ReadRecordFile(record, bytes) && ParseRestorePoint(bytes, point) ? RestoreFolderState::Ours
+                                                                           : RestoreFolderState::Refused;
+}
+
+unsigned long long RestoreFolderBytes(const std::wstring& gameDir)
+{
+    const std::wstring restoreDir = RestoreFolderOf(gameDir);
+    unsigned long long bytes = 0;
+    for (const FolderEntry& entry : EntriesOf(restoreDir)) {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (::GetFileAttributesExW((restoreDir + entry.name).c_str(), GetFileExInfoStandard, &data)) {
+            bytes += (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        }
+    }
+    return bytes;
+}
+
+bool FinishInstall(const std::wstring& gameDir)
+{
+    const std::wstring undoDir = UndoFolderOf(gameDir);
+    const std::wstring restoreDir = RestoreFolderOf(gameDir);
+    const std::wstring staged = undoDir + Own(kRestoreRecordName);
+    std::string bytes;
+    RestorePoint point;
+    if (!ReadRecordFile(staged, bytes) || !ParseRestorePoint(bytes, point)) return false;
+    if (!::CreateDirectoryW(restoreDir.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS) return false;
+    bool moved = true;
+    for (const KeptOriginal& original : OriginalsToKeep(point)) {
+        const std::wstring aside = undoDir + AsideName(original.step);
+        // Gone from the undo folder: an earlier try moved it already.
+        if (PathExists(aside)) moved = MoveReplacing(aside, restoreDir + original.kept) && moved;
+    }
+    for (const char* kept : {kKeptProgramName, kKeptLibraryName}) {
+        if (PathExists(undoDir + Own(kept))) moved = MoveReplacing(undoDir + Own(kept), restoreDir + Own(kept)) && moved;
+    }
+    // The record last: until it is in place, the restore folder is the earlier install's.
+    if (!moved || !MoveReplacing(staged, restoreDir + Own(kRestoreRecordName))) return false;
+    FlushFolder(restoreDir);
+    ClearUndoFolder(undoDir);
+    return true;
+}
+
+RestoreRecovery RecoverUnfinishedRestore(const std::wstring& gameDir)
+{
+    const std::wstring restoreDir = RestoreFolderOf(gameDir);
+    if (KindOf(restoreDir) != UndoFolderKind::Folder) return RestoreRecovery::None;
+    RestoreJournal journal;
+    switch (ReadJournal(restoreDir, journal)) {
+    case JournalState::Missing:
+        break;
+    case JournalState::Held:
+        return RestoreRecovery::Busy;
+    case JournalState::Bad:
+        return RestoreRecovery::Failed;
+    case JournalState::Read:
+        if (!PathExists(restoreDir + Own(kRestoreRecordName))) {
+            FinishRestore(gameDir, journal);
+            return RestoreRecovery::Finished;
+        }
+        std::vector<char> buffer;
+        return UndoRestore(gameDir, journal, buffer) &&
+                       DeleteFileAnyway(restoreDir + Own(kRestoreJournalName)) == 0
+                   ? RestoreRecovery::Undone
+                   : RestoreRecovery::Failed;
+    }
+    // A restore that finished all but removing its folder: only the installer's names are left.
+    RestorePoint point;
+    if (!PathExists(restoreDir + Own(kRestoreRecordName))) {
+        bool onlyOurs = true;
+        for (const FolderEntry& entry : EntriesOf(restoreDir)) {
+            onlyOurs = onlyOurs && IsPlainFile(entry) && IsRestoreFileName(entry.name);
+        }
+        if (onlyOurs) {
+            for (const FolderEntry& entry : EntriesOf(restoreDir)) DeleteFileAnyway(restoreDir + entry.name);
+            ::RemoveDirectoryW(restoreDir.c_str());
+        }
+    }
+    return RestoreRecovery::None;
+}
+
+bool UndoRestore(const std::wstring& gameDir, const RestoreJournal& journal, std::vector<char>& buffer)
+{
+    const std::wstring restoreDir = RestoreFolderOf(gameDir);
+    bool complete = true;
+    for (const FileMove& move : MovesOf(journal, gameDir, restoreDir)) {
+        if (!move.part.empty()) DeleteFileAnyway(move.part);
+    }
+    for (const UndoStep& step : PlanRestoreReverse(journal, gameDir, restoreDir, PathExists)) {
+        if (step.op == UndoOp::DeleteFile) {
+            complete = DeleteFileAnyway(step.path) == 0 && complete;
+        } else {
+            complete = MoveFileSafely(step.from, step.path, std::wstring(), buffer, [](DWORD) { return true; }) == 0 &&
+                       complete;
+        }
+    }
+    return complete;
+}
+
+void FinishRestore(const std::wstring& gameDir, const RestoreJournal& journal)
+{
+    const std::wstring restoreDir = RestoreFolderOf(gameDir);
+    for (const FolderEntry& entry : EntriesOf(restoreDir)) {
+        if (IsPlainFile(entry) && IsRestoreFileName(entry.name) && !SamePath(entry.name, Own(kRestoreJournalName))) {
+            DeleteFileAnyway(restoreDir + entry.name);
+        }
+    }
+    // Still holding something the translation did not put there: that stays, and so does the folder.
+    for (const std::wstring& folder : journal.folders) ::RemoveDirectoryW((gameDir + folder).c_str());
+    RemoveUninstallEntry(gameDir);
+    DeleteFileAnyway(restoreDir + Own(kRestoreJournalName));
+    ::RemoveDirectoryW(restoreDir.c_str());
+}

@@ -1,0 +1,119 @@
+// The restore run.
+#include "RestoreRun.h"
+
+#include <new>
+
+#include "FileCopy.h"
+#include "GamePaths.h"
+#include "RestoreFolder.h"
+
+namespace {
+
+RestoreOutcome Failed(DWORD error, const std::wstring& path)
+{
+    RestoreOutcome outcome;
+    outcome.result = error == ERROR_CANCELLED ? RestoreResult::Cancelled : RestoreResult::Failed;
+    outcome.error = error;
+    outcome.path = path;
+    return outcome;
+}
+
+}  // namespace
+
+RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, std::vector<std::wstring>& names)
+{
+    const std::wstring restoreDir = RestoreFolderOf(gameDir);
+    RestorePoint point;
+    switch (ReadRestoreFolder(gameDir, point)) {
+    case RestoreFolderState::Missing: {
+        RestoreOutcome outcome;
+        outcome.result = RestoreResult::Missing;
+        return outcome;
+    }
+    case RestoreFolderState::Refused: {
+        RestoreOutcome outcome;
+        outcome.result = RestoreResult::Refused;
+        outcome.path = restoreDir.substr(0, restoreDir.size() - 1);
+        return outcome;
+    }
+    case RestoreFolderState::Ours:
+        break;
+    }
+    std::vector<char> buffer;
+    const RestoreJournal journal = PlanRestore(point, [&](const RestoreEntry& file) {
+        switch (CompareWithWritten(gameDir + file.relative, file.written, buffer)) {
+        case FileMatch::Missing:
+            return FileNow::Missing;
+        case FileMatch::Same:
+            return FileNow::AsWritten;
+        case FileMatch::Different:
+            break;
+        }
+        return FileNow::Changed;
+    });
+    for (const RestoreStep& step : journal.steps) names.push_back(step.relative);
+    const auto cancelled = [&] { return progress.cancel.load(); };
+
+    CHandle held;
+    const std::wstring journalPath = restoreDir + WideAscii(kRestoreJournalName);
+    if (const DWORD error = WriteRecordFile(journalPath, SerializeRestoreJournal(journal), &held)) {
+        return Failed(error, journalPath);
+    }
+    const std::vector<FileMove> moves = MovesOf(journal, gameDir, restoreDir);
+    RestoreOutcome outcome;
+    for (std::size_t i = 0; i < moves.size() && outcome.error == 0; ++i) {
+        progress.permille.store(static_cast<int>(i * 1000 / moves.size()));
+        const std::wstring& to = moves[i].to;
+        progress.step.store(moves[i].step);
+        if (cancelled()) {
+            outcome = Failed(ERROR_CANCELLED, std::wstring());
+            break;
+        }
+        const DWORD error = MoveFileSafely(moves[i].from, to, moves[i].part, buffer, [&](DWORD) { return !cancelled(); });
+        // The user must look for the game's file, whichever end of the move it was.
+        if (error != 0) outcome = Failed(error, IsBelow(to, restoreDir) ? moves[i].from : to);
+    }
+    if (outcome.error == 0) {
+        const DWORD error = DeleteRecordDurably(restoreDir, WideAscii(kRestoreRecordName), cancelled);
+        if (error == 0) {
+            held.Close();
+            FinishRestore(gameDir, journal);
+            outcome.leftAlone = journal.leftAlone;
+            progress.permille.store(1000);
+            return outcome;
+        }
+        outcome = Failed(error, restoreDir + WideAscii(kRestoreRecordName));
+    }
+    held.Close();
+    outcome.restored = UndoRestore(gameDir, journal, buffer) && DeleteFileAnyway(journalPath) == 0;
+    return outcome;
+}
+
+CRestoreWorker::CRestoreWorker(const std::wstring& gameDir, CopyProgress& progress)
+    : m_gameDir(gameDir), m_progress(progress)
+{
+    m_thread = CHandle(::CreateThread(nullptr, 0, &CRestoreWorker::ThreadProc, this, 0, nullptr));
+    if (!m_thread.IsValid()) m_outcome = RunRestore(m_gameDir, m_progress, m_names);
+}
+
+CRestoreWorker::~CRestoreWorker()
+{
+    if (m_thread.IsValid()) ::WaitForSingleObject(m_thread.Get(), INFINITE);
+}
+
+std::wstring CRestoreWorker::NameOf(int step) const
+{
+    return step >= 0 && static_cast<std::size_t>(step) < m_names.size() ? m_names[static_cast<std::size_t>(step)]
+                                                                       : std::wstring();
+}
+
+DWORD WINAPI CRestoreWorker::ThreadProc(LPVOID self)
+{
+    CRestoreWorker* worker = static_cast<CRestoreWorker*>(self);
+    try {
+        worker->m_outcome = RunRestore(worker->m_gameDir, worker->m_progress, worker->m_names);
+    } catch (const std::bad_alloc&) {
+        worker->m_outcome = Failed(ERROR_NOT_ENOUGH_MEMORY, worker->m_gameDir);
+    }
+    return 0;
+}

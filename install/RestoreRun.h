@@ -1,0 +1,54 @@
+// Taking the translation out again, all or nothing: what it created removed, every kept original
+// put back, what the game or the user changed since left alone; the list entry and the restore
+// point removed once that is committed.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "../framework/Handle.h"
+#include "CopyEngine.h"
+
+enum class RestoreResult {
+    Done,
+    Cancelled,
+    Failed,
+    Missing,  // no restore point in the game folder
+    Refused,  // a restore point that is not ours: nothing was touched
+};
+
+struct RestoreOutcome {
+    RestoreResult result = RestoreResult::Done;
+    DWORD error = 0;
+    std::wstring path;                   // Failed: the file that failed; Refused: the restore folder
+    std::vector<std::wstring> leftAlone;  // Done: files changed since the install, kept as they are
+    bool restored = true;                // false when a failed restore could not be undone completely
+};
+
+// Progress reports steps of the restore in `step` (names in `names`, filled before the first step).
+RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, std::vector<std::wstring>& names);
+
+// RunRestore on a thread of its own.
+class CRestoreWorker {
+public:
+    CRestoreWorker(const std::wstring& gameDir, CopyProgress& progress);
+    ~CRestoreWorker();  // waits for the thread
+    CRestoreWorker(const CRestoreWorker&) = delete;
+    CRestoreWorker& operator=(const CRestoreWorker&) = delete;
+
+    HANDLE Handle() const { return m_thread.Get(); }
+    const RestoreOutcome& Outcome() const { return m_outcome; }
+    // The relative name of a step; valid once the step counter has moved past -1.
+    std::wstring NameOf(int step) const;
+
+private:
+    static DWORD WINAPI ThreadProc(LPVOID self);
+
+    std::wstring m_gameDir;
+    CopyProgress& m_progress;
+    std::vector<std::wstring> m_names;
+    RestoreOutcome m_outcome;
+    CHandle m_thread;
+};
