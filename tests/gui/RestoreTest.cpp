@@ -1,0 +1,115 @@
+// The restore through the real programs: an install leaves its entry in the list of installed
+// programs, and the entry's command takes the translation out again through a copy of the
+// installer outside the game folder, leaving the game as it was before the install.
+#include <fstream>
+#include <iterator>
+
+#include "gui/InstallFixture.h"
+
+namespace {
+
+const wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+// The next message box of any process with the installer's caption: its text, answered with `answer`.
+std::wstring AnswerAnyBox(int answer)
+{
+    static HWND answered = nullptr;
+    HWND box = nullptr;
+    const auto shown = [&] {
+        box = ::FindWindowW(L"#32770", L"VELANInst");
+        return box && box != answered && ::IsWindowVisible(box) && ::GetDlgItem(box, 0xFFFF);
+    };
+    if (!WaitUntil(shown, 20000)) return std::wstring();
+    answered = box;
+    const std::wstring text = TextOf(::GetDlgItem(box, 0xFFFF));
+    ::PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+    WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); });
+    return text;
+}
+
+// The entries of the list (32-bit view) that name `folder` as their place, with their values.
+std::map<std::wstring, std::wstring> EntryFor(const std::wstring& folder)
+{
+    HKEY list = nullptr;
+    std::map<std::wstring, std::wstring> found;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_READ | KEY_WOW64_32KEY, &list) != ERROR_SUCCESS) {
+        return found;
+    }
+    wchar_t name[256];
+    for (DWORD i = 0, size = 256; ::RegEnumKeyExW(list, i, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+         ++i, size = 256) {
+        std::map<std::wstring, std::wstring> values = {{L"key", name}};
+        for (const wchar_t* value : {L"DisplayName", L"InstallLocation", L"UninstallString"}) {
+            wchar_t text[1024] = {};
+            DWORD bytes = sizeof text - sizeof(wchar_t);
+            if (::RegGetValueW(list, name, value, RRF_RT_REG_SZ, nullptr, text, &bytes) == ERROR_SUCCESS) values[value] = text;
+        }
+        DWORD number = 0;
+        DWORD bytes = sizeof number;
+        if (::RegGetValueW(list, name, L"NoModify", RRF_RT_REG_DWORD, nullptr, &number, &bytes) == ERROR_SUCCESS) {
+            values[L"NoModify"] = std::to_wstring(number);
+        }
+        if (values[L"InstallLocation"] == folder) found = values;
+    }
+    ::RegCloseKey(list);
+    return found;
+}
+
+// Runs a command line of Wine's programs with its output in a file; what it printed.
+std::string OutputOf(const std::wstring& commandLine, const std::string& outputFile)
+{
+    std::wstring line = L"cmd.exe /c " + commandLine + L" > \"" + Wide(outputFile) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                          &process)) {
+        return "<not started>";
+    }
+    ::WaitForSingleObject(process.hProcess, 20000);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    std::ifstream file(outputFile, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST_F(Install, TheListOfInstalledProgramsTakesTheTranslationOutAgain)
+{
+    m_dir.Write("version", "\xC8" "e\x9Atina pro VELAN, verze 1.0\r\nDruh\xFD \xF8\xE1" "dek\r\n");
+    SetRegistryPath(m_gameDir);
+    const std::map<std::string, std::string> before = TimedSnapshotOf(m_gameDir + "\\");
+    Start();
+    ASSERT_EQ(RunInstall(), kDone) << m_messages;
+    InfoDocumentOpened();
+    Close();
+
+    const std::map<std::wstring, std::wstring> entry = EntryFor(Wide(m_gameDir));
+    ASSERT_FALSE(entry.empty()) << "no entry in the list";
+    EXPECT_EQ(entry.at(L"DisplayName"), L"Čeština pro VELAN, verze 1.0");
+    EXPECT_EQ(entry.at(L"UninstallString"), L"\"" + Wide(m_gameDir) + L"\\VELANInst.restore\\VELANInst.exe\" /restore");
+    EXPECT_EQ(entry.at(L"NoModify"), L"1");
+    // Wine's own list shows it by name.
+    const std::string listed = OutputOf(L"uninstaller.exe --list", m_games / "list.txt");
+    EXPECT_NE(listed.find("VELAN, verze 1.0"), std::string::npos) << listed;
+
+    // A start over the installed translation says so.
+    Start();
+    EXPECT_NE(Status().find(L"Čeština je v této složce již nainstalována"), std::wstring::npos) << Status();
+    Close();
+
+    // Removed through the list: the kept installer hands over to its copy, which asks first.
+    std::wstring remove = L"uninstaller.exe --remove " + entry.at(L"key");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, &remove[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    EXPECT_EQ(AnswerAnyBox(IDYES), L"Odebrat češtinu a obnovit původní soubory hry?");
+    EXPECT_EQ(AnswerAnyBox(IDOK), L"Původní soubory hry byly obnoveny.");
+    EXPECT_TRUE(WaitUntil([&] { return EntryFor(Wide(m_gameDir)).empty(); })) << "the entry stays";
+    EXPECT_TRUE(WaitUntil([&] { return DifferencesBetween(before, TimedSnapshotOf(m_gameDir + "\\")).empty(); }))
+        << DifferencesBetween(before, TimedSnapshotOf(m_gameDir + "\\"));
+}
