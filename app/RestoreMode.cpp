@@ -89,18 +89,6 @@ void ForgetCopyOnRestart(const std::wstring& program)
     ::MoveFileExW(folder.substr(0, folder.size() - 1).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
-RestoreOutcome RestoreWithProgress(const std::wstring& gameDir)
-{
-    CopyProgress progress;
-    CCopyProgressDlg window(nullptr, progress.cancel);
-    window.Open();
-    CRestoreWorker worker(gameDir, progress);
-    while (worker.Handle() && !PumpMessagesUntil(worker.Handle(), kProgressPeriodMs, window.GetSafeHwnd())) {
-        window.Show(worker.NameOf(progress.step.load()), progress.permille.load());
-    }
-    return worker.Outcome();
-}
-
 // What the user is told at the end; the icon goes with it.
 std::wstring OutcomeText(const RestoreOutcome& outcome, const std::wstring& gameDir, UINT& icon)
 {
@@ -126,6 +114,22 @@ std::wstring OutcomeText(const RestoreOutcome& outcome, const std::wstring& game
         text = FillPattern(WidenFixed(kCannotMoveFile), outcome.path) + L"\n" + SystemErrorText(outcome.error) + L"\n\n";
     }
     return text + WidenFixed(outcome.restored ? kRestoreStopped : kRestoreNotUndone);
+}
+
+RestoreOutcome RestoreWithProgress(const std::wstring& gameDir)
+{
+    CopyProgress progress;
+    CCopyProgressDlg window(nullptr, progress.cancel);
+    window.Open();
+    CRestoreWorker worker(gameDir, progress);
+    while (worker.Handle() && !PumpMessagesUntil(worker.Decided(), kProgressPeriodMs, window.GetSafeHwnd())) {
+        window.Show(worker.NameOf(progress.step.load()), progress.permille.load());
+    }
+    window.DestroyWindow();
+    // Told while the restore folder is cleared behind the message; the process ends after both.
+    UINT icon = 0;
+    Say(OutcomeText(worker.Outcome(), gameDir, icon), icon);
+    return worker.Outcome();
 }
 
 // Nothing may start over a game folder another installer works in, or that holds an unfinished run.
@@ -188,10 +192,7 @@ int RunRestoreMode(const RestoreCommand& command)
                       MB_YESNO | MB_ICONQUESTION) == IDYES) {
         CRunClaim claim;
         if (ReadyForRestore(gameDir, claim)) {
-            const RestoreOutcome outcome = RestoreWithProgress(gameDir);
-            UINT icon = 0;
-            Say(OutcomeText(outcome, gameDir, icon), icon);
-            code = outcome.result == RestoreResult::Done ? 0 : 1;
+            code = RestoreWithProgress(gameDir).result == RestoreResult::Done ? 0 : 1;
         }
     }
     if (command.after != 0) ForgetCopyOnRestart(program);

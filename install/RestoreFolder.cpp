@@ -204,7 +204,14 @@ bool UndoRestore(const std::wstring& gameDir, const RestoreJournal& journal, std
     return complete;
 }
 
-void FinishRestore(const std::wstring& gameDir, const RestoreJournal& journal)
+void FinishRestoreInGame(const std::wstring& gameDir, const RestoreJournal& journal)
+{
+    // Still holding something the translation did not put there: that stays, and so does the folder.
+    for (const std::wstring& folder : journal.folders) ::RemoveDirectoryW((gameDir + folder).c_str());
+    RemoveUninstallEntry(gameDir);
+}
+
+void ClearRestoreFolder(const std::wstring& gameDir)
 {
     const std::wstring restoreDir = RestoreFolderOf(gameDir);
     for (const FolderEntry& entry : EntriesOf(restoreDir)) {
@@ -212,9 +219,13 @@ void FinishRestore(const std::wstring& gameDir, const RestoreJournal& journal)
             DeleteFileAnyway(restoreDir + entry.name);
         }
     }
-    // Still holding something the translation did not put there: that stays, and so does the folder.
-    for (const std::wstring& folder : journal.folders) ::RemoveDirectoryW((gameDir + folder).c_str());
-    RemoveUninstallEntry(gameDir);
+    // The journal last: until it goes, a start finishes this clearing.
     DeleteFileAnyway(restoreDir + Own(kRestoreJournalName));
     ::RemoveDirectoryW(restoreDir.c_str());
+}
+
+void FinishRestore(const std::wstring& gameDir, const RestoreJournal& journal)
+{
+    FinishRestoreInGame(gameDir, journal);
+    ClearRestoreFolder(gameDir);
 }

@@ -46,7 +46,9 @@ enum class RestoreRecovery { None, Undone, Finished, Busy, Failed };
 // A restore cut off without warning: undone when it had not committed, finished when it had.
 RestoreRecovery RecoverUnfinishedRestore(const std::wstring& gameDir);
 
-// After a restore's commit: the translation's files moved aside, the originals left over, the
-// kept program, the folders the translation created (when empty), the list entry, then the
-// journal and the folder. Best effort: what is held open stays for the next start.
+// After a restore's commit: the folders the translation created (when empty) and the list entry;
+// then, in the restore folder, the translation's files moved aside, the originals left over, the
+// kept program, the journal and the folder. Best effort: what is held open stays for the next start.
+void FinishRestoreInGame(const std::wstring& gameDir, const RestoreJournal& journal);
+void ClearRestoreFolder(const std::wstring& gameDir);
 void FinishRestore(const std::wstring& gameDir, const RestoreJournal& journal);

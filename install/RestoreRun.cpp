@@ -20,7 +20,8 @@ RestoreOutcome Failed(DWORD error, const std::wstring& path)
 
 }  // namespace
 
-RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, std::vector<std::wstring>& names)
+RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, std::vector<std::wstring>& names,
+                          const std::function<void(const RestoreOutcome&)>& committed)
 {
     const std::wstring restoreDir = RestoreFolderOf(gameDir);
     RestorePoint point;
@@ -76,10 +77,12 @@ RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, s
     if (outcome.error == 0) {
         const DWORD error = DeleteRecordDurably(restoreDir, WideAscii(kRestoreRecordName), cancelled);
         if (error == 0) {
-            held.Close();
-            FinishRestore(gameDir, journal);
             outcome.leftAlone = journal.leftAlone;
             progress.permille.store(1000);
+            FinishRestoreInGame(gameDir, journal);
+            if (committed) committed(outcome);
+            held.Close();
+            ClearRestoreFolder(gameDir);
             return outcome;
         }
         outcome = Failed(error, restoreDir + WideAscii(kRestoreRecordName));
@@ -90,9 +93,9 @@ RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, s
 }
 
 CRestoreWorker::CRestoreWorker(const std::wstring& gameDir, CopyProgress& progress)
-    : m_gameDir(gameDir), m_progress(progress)
+    : m_gameDir(gameDir), m_progress(progress), m_decided(::CreateEventW(nullptr, TRUE, FALSE, nullptr))
 {
-    m_thread = CHandle(::CreateThread(nullptr, 0, &CRestoreWorker::ThreadProc, this, 0, nullptr));
+    if (m_decided.IsValid()) m_thread = CHandle(::CreateThread(nullptr, 0, &CRestoreWorker::ThreadProc, this, 0, nullptr));
     if (!m_thread.IsValid()) m_outcome = RunRestore(m_gameDir, m_progress, m_names);
 }
 
@@ -110,10 +113,18 @@ std::wstring CRestoreWorker::NameOf(int step) const
 DWORD WINAPI CRestoreWorker::ThreadProc(LPVOID self)
 {
     CRestoreWorker* worker = static_cast<CRestoreWorker*>(self);
+    bool decided = false;
+    const auto committed = [worker, &decided](const RestoreOutcome& outcome) {
+        worker->m_outcome = outcome;
+        decided = true;
+        ::SetEvent(worker->m_decided.Get());
+    };
     try {
-        worker->m_outcome = RunRestore(worker->m_gameDir, worker->m_progress, worker->m_names);
+        const RestoreOutcome outcome = RunRestore(worker->m_gameDir, worker->m_progress, worker->m_names, committed);
+        if (!decided) worker->m_outcome = outcome;
     } catch (const std::bad_alloc&) {
-        worker->m_outcome = Failed(ERROR_NOT_ENOUGH_MEMORY, worker->m_gameDir);
+        if (!decided) worker->m_outcome = Failed(ERROR_NOT_ENOUGH_MEMORY, worker->m_gameDir);
     }
+    ::SetEvent(worker->m_decided.Get());
     return 0;
 }

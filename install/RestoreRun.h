@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,11 @@ struct RestoreOutcome {
 };
 
 // Progress reports steps of the restore in `step` (names in `names`, filled before the first step).
-RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, std::vector<std::wstring>& names);
+// `committed` gets the outcome of a restore that is done in the game folder (committed, its list
+// entry gone) before the restore folder is cleared, which under Wine takes longer than the restore
+// itself (a file's deletion costs several renames): the user need not wait for it.
+RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, std::vector<std::wstring>& names,
+                          const std::function<void(const RestoreOutcome&)>& committed = nullptr);
 
 // RunRestore on a thread of its own.
 class CRestoreWorker {
@@ -38,6 +43,9 @@ public:
     CRestoreWorker(const CRestoreWorker&) = delete;
     CRestoreWorker& operator=(const CRestoreWorker&) = delete;
 
+    // Signalled once the outcome is known: the game folder is done with, the restore folder may
+    // still be being cleared (the thread's own handle tells when that has ended too).
+    HANDLE Decided() const { return m_decided.Get(); }
     HANDLE Handle() const { return m_thread.Get(); }
     const RestoreOutcome& Outcome() const { return m_outcome; }
     // The relative name of a step; valid once the step counter has moved past -1.
@@ -50,5 +58,6 @@ private:
     CopyProgress& m_progress;
     std::vector<std::wstring> m_names;
     RestoreOutcome m_outcome;
+    CHandle m_decided;
     CHandle m_thread;
 };
