@@ -178,10 +178,10 @@ bool CInstallerDlg::ClaimAndRecover(CRunClaim& claim, const CString& gameDir)
     const bool busy = claim.Claim(folder) == CRunClaim::Result::Busy;
     switch (busy ? Recovery::Busy : RecoverUnfinishedRun(folder)) {
     case Recovery::None:
-        return true;
+        break;
     case Recovery::Undone:
         AddStatusLine(kUnfinishedRunUndone);
-        return true;
+        break;
     case Recovery::Failed:
         AddStatusLine(kUndoUnfinished);
         return false;
@@ -194,6 +194,11 @@ bool CInstallerDlg::ClaimAndRecover(CRunClaim& claim, const CString& gameDir)
         return false;
     }
     }
+    return RecoverRestorePoint(folder);
+}
+
+bool CInstallerDlg::RecoverRestorePoint(const std::wstring& folder)
+{
     switch (RecoverUnfinishedRestore(folder)) {
     case RestoreRecovery::None:
     case RestoreRecovery::Finished:

@@ -214,10 +214,21 @@ void FinishRestoreInGame(const std::wstring& gameDir, const RestoreJournal& jour
 void ClearRestoreFolder(const std::wstring& gameDir)
 {
     const std::wstring restoreDir = RestoreFolderOf(gameDir);
+    std::vector<std::wstring> held;
     for (const FolderEntry& entry : EntriesOf(restoreDir)) {
-        if (IsPlainFile(entry) && IsRestoreFileName(entry.name) && !SamePath(entry.name, Own(kRestoreJournalName))) {
-            DeleteFileAnyway(restoreDir + entry.name);
+        if (IsPlainFile(entry) && IsRestoreFileName(entry.name) && !SamePath(entry.name, Own(kRestoreJournalName)) &&
+            DeleteFileAnyway(restoreDir + entry.name) != 0) {
+            held.push_back(restoreDir + entry.name);
         }
+    }
+    // A program that has just opened one (a virus scanner, an indexer) is waited out for a while.
+    for (DWORD waited = 0; !held.empty() && waited < kCommitWaitMs; waited += kCommitRetryMs) {
+        ::Sleep(kCommitRetryMs);
+        std::vector<std::wstring> still;
+        for (const std::wstring& file : held) {
+            if (DeleteFileAnyway(file) != 0) still.push_back(file);
+        }
+        held.swap(still);
     }
     // The journal last: until it goes, a start finishes this clearing.
     DeleteFileAnyway(restoreDir + Own(kRestoreJournalName));

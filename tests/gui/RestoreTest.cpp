@@ -55,6 +55,29 @@ std::map<std::wstring, std::wstring> EntryFor(const std::wstring& folder)
     return found;
 }
 
+// Starts the installer kept in the game folder's restore point with /restore, as the list does.
+void StartKeptInstaller(const std::string& gameDir)
+{
+    std::wstring line = L"\"" + Wide(gameDir) + L"\\VELANInst.restore\\VELANInst.exe\" /restore";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+}
+
+// The restore's progress window once it shows a file.
+HWND RestoreProgress()
+{
+    HWND window = nullptr;
+    WaitUntil([&] {
+        window = ::FindWindowW(L"#32770", L"Kopírování souborů");
+        return window && !TextOf(::GetDlgItem(window, IDC_COPY_FILE)).empty();
+    }, 20000);
+    return window;
+}
+
 // Runs a command line of Wine's programs with its output in a file; what it printed.
 std::string OutputOf(const std::wstring& commandLine, const std::string& outputFile)
 {
@@ -109,7 +132,52 @@ TEST_F(Install, TheListOfInstalledProgramsTakesTheTranslationOutAgain)
     ::CloseHandle(process.hProcess);
     EXPECT_EQ(AnswerAnyBox(IDYES), L"Odebrat češtinu a obnovit původní soubory hry?");
     EXPECT_EQ(AnswerAnyBox(IDOK), L"Původní soubory hry byly obnoveny.");
-    EXPECT_TRUE(WaitUntil([&] { return EntryFor(Wide(m_gameDir)).empty(); })) << "the entry stays";
-    EXPECT_TRUE(WaitUntil([&] { return DifferencesBetween(before, TimedSnapshotOf(m_gameDir + "\\")).empty(); }))
-        << DifferencesBetween(before, TimedSnapshotOf(m_gameDir + "\\"));
+    EXPECT_TRUE(EntryFor(Wide(m_gameDir)).empty()) << "the entry stays";
+    const std::string restoreDir = m_gameDir + "\\VELANInst.restore";
+    EXPECT_TRUE(WaitUntil([&] { return ::GetFileAttributesA(restoreDir.c_str()) == INVALID_FILE_ATTRIBUTES; }));
+    EXPECT_EQ(DifferencesBetween(before, TimedSnapshotOf(m_gameDir + "\\")), "");
+}
+
+TEST_F(LargeInstall, ARestoreStoppedOrKilledMidwayLeavesTheTranslationInstalled)
+{
+    ASSERT_TRUE(WaitUntil([&] { return Status() == kDone; }, 60000)) << m_messages;
+    InfoDocumentOpened();
+    Close();
+    const std::map<std::string, std::string> installed = TimedSnapshotOf(m_gameDir + "\\");
+
+    // Storno in the progress window: the restore is undone and says so; the restore point stays usable.
+    StartKeptInstaller(m_gameDir);
+    EXPECT_EQ(AnswerAnyBox(IDYES), L"Odebrat češtinu a obnovit původní soubory hry?");
+    HWND progress = RestoreProgress();
+    ASSERT_NE(progress, nullptr);
+    Press(progress, IDCANCEL);
+    EXPECT_EQ(AnswerAnyBox(IDOK), L"Původní soubory hry nebyly obnoveny, čeština zůstala nainstalována.");
+    EXPECT_TRUE(WaitUntil([&] { return DifferencesBetween(installed, TimedSnapshotOf(m_gameDir + "\\")).empty(); }))
+        << DifferencesBetween(installed, TimedSnapshotOf(m_gameDir + "\\"));
+
+    // Killed midway: the next start of the installer undoes what the restore had done.
+    StartKeptInstaller(m_gameDir);
+    AnswerAnyBox(IDYES);
+    progress = RestoreProgress();
+    ASSERT_NE(progress, nullptr);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(progress, &pid);
+    HANDLE restore = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+    ASSERT_NE(restore, nullptr);
+    ::TerminateProcess(restore, 9);
+    ::WaitForSingleObject(restore, 10000);
+    ::CloseHandle(restore);
+    EXPECT_NE(DifferencesBetween(installed, TimedSnapshotOf(m_gameDir + "\\")), "") << "killed before it changed anything";
+    Start();
+    EXPECT_NE(Status().find(L"Předchozí nedokončené odebrání češtiny bylo vráceno zpět."), std::wstring::npos) << Status();
+    Close();
+    EXPECT_EQ(DifferencesBetween(installed, TimedSnapshotOf(m_gameDir + "\\")), "");
+
+    // And then a whole restore: the game as before the install.
+    StartKeptInstaller(m_gameDir);
+    AnswerAnyBox(IDYES);
+    EXPECT_EQ(AnswerAnyBox(IDOK), L"Původní soubory hry byly obnoveny.");
+    const std::string restoreDir = m_gameDir + "\\VELANInst.restore";
+    EXPECT_TRUE(WaitUntil([&] { return ::GetFileAttributesA(restoreDir.c_str()) == INVALID_FILE_ATTRIBUTES; }, 30000));
+    EXPECT_EQ(DifferencesBetween(m_before, GameTree()), "");
 }
