@@ -52,11 +52,23 @@ bool IsRunFileName(const std::wstring& name)
 
 bool UndoFolderTooDeep(const CopyPlan& plan, const std::wstring& gameDir)
 {
-    const std::wstring undoDir = UndoFolderOf(gameDir);
-    // The part of the last original, or the kept program, is the longest name a run puts there.
-    const std::size_t longestName =
-        std::max(WideAscii(kKeptProgramName).size(), PartName(static_cast<int>(plan.steps.size())).size());
-    return undoDir.size() - 1 > kLongestFolderPath || undoDir.size() + longestName > kLongestFilePath;
+    const int last = static_cast<int>(plan.steps.size());
+    // The longest names a run or a later restore puts in the two folders: the part of the last
+    // original, the kept program; an original kept by a late install, a restore's part.
+    const struct {
+        std::wstring folder;
+        std::size_t longestName;
+    } folders[] = {
+        {UndoFolderOf(gameDir), std::max(WideAscii(kKeptProgramName).size(), PartName(last).size())},
+        {RestoreFolderOf(gameDir),
+         std::max(KeptName(999999, last).size(), MovedAsideName(last).size() + PartName(0).size() - 1)},
+    };
+    for (const auto& own : folders) {
+        if (own.folder.size() - 1 > kLongestFolderPath || own.folder.size() + own.longestName > kLongestFilePath) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string SerializeUndoRecord(const UndoRecord& record)

@@ -32,9 +32,10 @@ std::wstring AsideName(int entry);
 std::wstring PartName(int entry);
 bool IsRunFileName(const std::wstring& name);
 
-// True when a file function would refuse a path of the run's undo folder as too long: the folder's
-// own, its record's or an original's in it. Checked before the first change, as such a failure
-// would otherwise come only when the first original is moved aside. gameDir ends in a backslash.
+// True when a file function would refuse a path of the run's undo folder or of the restore folder
+// as too long: the folder's own, or a name the run or a later restore puts in it. Checked before
+// the first change, as such a failure would otherwise come only midway or after the commit.
+// gameDir ends in a backslash.
 bool UndoFolderTooDeep(const CopyPlan& plan, const std::wstring& gameDir);
 
 // The record as bytes: paths as UTF-8, each with its length, so that any name comes back

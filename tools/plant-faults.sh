@@ -38,13 +38,13 @@ fault stored-name-lost install/CopyPlan.cpp 'if (destination.state == PathState:
 fault short-name-free  install/CopyPlan.cpp 'MayBeShortName(relative) ||' '' unit
 fault undo-no-aside    install/UndoRecord.cpp 'if (!exists(aside)) continue;' '' unit
 fault undo-stale       install/UndoRecord.cpp 'steps.push_back(UndoStep{UndoOp::DeleteFile, path, std::wstring()});' 'if (exists(path)) steps.push_back(UndoStep{UndoOp::DeleteFile, path, std::wstring()});' unit
-fault record-trusted   install/UndoRecord.cpp 'return !path.empty() && CanonicalDestination(path) == path && DestinationAcceptable(path);' 'return true;' unit
-fault names-code-page  install/UndoRecord.cpp 'const std::string bytes = Utf8FromUtf16(path);' 'const std::string bytes(path.begin(), path.end());' unit
-fault link-entered     install/UndoFolder.cpp 'if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return UndoFolderKind::Link;' '' 'unit|gui'
-fault link-followed    install/UndoFolder.cpp 'undoDir.substr(0, undoDir.size() - 1).c_str()' 'undoDir.c_str()' 'unit|gui'
+fault record-trusted   install/RecordText.cpp 'return !path.empty() && CanonicalDestination(path) == path && DestinationAcceptable(path);' 'return true;' unit
+fault names-code-page  install/RecordText.cpp 'AppendLine(out, kind, Utf8FromUtf16(path));' 'AppendLine(out, kind, std::string(path.begin(), path.end()));' unit
+fault link-entered     install/FolderEntries.cpp 'if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return UndoFolderKind::Link;' '' 'unit|gui'
+fault link-followed    install/FolderEntries.cpp 'folder.substr(0, folder.size() - 1).c_str()' 'folder.c_str()' 'unit|gui'
 fault any-name-cleared install/UndoFolder.cpp 'IsRunFileName(entry.name);' 'true;' unit
 fault held-not-live    install/UndoFolder.cpp 'error == ERROR_SHARING_VIOLATION ? RecordState::Held' 'error == ERROR_SHARING_VIOLATION ? RecordState::Missing' unit
-fault commit-hasty     install/UndoFolder.cpp 'const DWORD kCommitWaitMs = 5000;' 'const DWORD kCommitWaitMs = 0;' unit
+fault commit-hasty     install/RestoreFolder.cpp 'const DWORD kCommitWaitMs = 5000;' 'const DWORD kCommitWaitMs = 0;' unit
 fault abandoned-busy   install/RunClaim.cpp 'm_owned = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;' 'm_owned = wait == WAIT_OBJECT_0;' unit
 fault no-precheck      install/CopyEngine.cpp 'if (error) {' 'if (false) {' unit
 fault no-undo          install/CopyEngine.cpp 'restored = UndoRun(m_gameDir, record, m_buffer);' 'restored = true;' unit
@@ -52,9 +52,25 @@ fault cancel-ignored   install/CopyEngine.cpp 'if (m_progress.cancel.load()) Fai
 fault commit-ignored   install/CopyEngine.cpp 'if (error == 0) {' 'if (true) {' unit
 fault too-deep-missed  install/CopyEngine.cpp 'if (UndoFolderTooDeep(m_plan, m_gameDir)) {' 'if (false) {' unit
 fault undo-dir-unnamed install/CopyEngine.cpp 'Fail(error, UndoFolderPath());' 'Fail(error, Destination(m_plan.steps.front()));' unit
-fault alias-unseen     install/CopyEngine.cpp 'if (ProbePath(m_gameDir + gateway).state == PathState::Folder && ' 'if (false && ' 'unit|gui'
+fault alias-unseen     install/CopyEngine.cpp 'if (known[i] && SameIdentity(own[i], other)) return &gateway;' '' 'unit|gui'
 fault marks-lost       install/FileCopy.cpp 'if (marks != INVALID_FILE_ATTRIBUTES && (marks & kKeptMarks))' 'if (false)' unit
 fault aside-in-place   install/FileCopy.cpp 'if (::MoveFileExW(from.c_str(), to.c_str(), 0)) return 0;' 'if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED)) return 0;' 'unit|gui'
+# The restore point and the restore.
+fault hash-chunked     install/ContentHash.cpp 'm_pendingSize += take;' '' unit
+fault second-original  install/RestorePoint.cpp 'if (found != index.end()) {' 'if (false) {' unit
+fault kept-name-any    install/RestorePoint.cpp '&& IsKeptName(parsed.files.back().kept);' ';' unit
+fault changed-restored install/RestorePoint.cpp 'if (state == FileNow::Changed) {' 'if (false) {' unit
+fault reverse-no-drop  install/RestorePoint.cpp 'steps.push_back(UndoStep{UndoOp::DeleteFile, path, std::wstring()});
+        }
+        if (step.aside)' '}
+        if (step.aside)' unit
+fault hash-unasked     install/FileCopy.cpp 'return hash.Value() == expected.hash ? FileMatch::Same : FileMatch::Different;' 'return FileMatch::Different;' unit
+fault no-restore-point install/CopyEngine.cpp 'if (ChangeTheGame() && StageRestorePoint()) {' 'if (ChangeTheGame()) {' unit
+fault staged-dropped   install/RecoveryRules.cpp '? RecoveryAction::FinishCommit' '? RecoveryAction::ClearLeftovers' unit
+fault foreign-names-ok install/RestoreFolder.cpp 'if (!IsPlainFile(entry) || !IsRestoreFileName(entry.name)) return RestoreFolderState::Refused;' '' unit
+fault restore-no-undo  install/RestoreRun.cpp 'outcome.restored = UndoRestore(gameDir, journal, buffer) && DeleteFileAnyway(journalPath) == 0;' 'outcome.restored = true;' unit
+fault entry-stays      install/RestoreFolder.cpp '    RemoveUninstallEntry(gameDir);' '' 'unit|gui'
+fault restore-unseen   app/InstallCommand.cpp 'return RecoverRestorePoint(folder);' 'return true;' 'unit|gui'
 fault path-not-trimmed app/InstallCommand.cpp 'g_strGamePath.TrimLeft();' '' 'unit|gui'
 fault storno-disables  app/InstallCommand.cpp 'if (outcome.result != CopyResult::Cancelled) m_btnInstall' 'm_btnInstall' 'unit|gui'
 fault launcher-closes  app/InstallCommand.cpp 'if (!StartGame()) return true;' 'StartGame();' 'unit|gui'
@@ -135,9 +151,9 @@ for i in "${!names[@]}"; do
             substr($s, $at, length $ENV{FROM}) = $ENV{TO};
             open my $out, ">", $ARGV[0] or exit 4; print $out $s; close $out;' "$file"; then
         result="pattern not found"
-    elif ! cmake --build build -j2 >"$scratch/$name.build.log" 2>&1; then
+    elif ! cmake --build "$VELAN_BUILD" -j2 >"$scratch/$name.build.log" 2>&1; then
         result="build failed"
-    elif (cd build && ctest -R "^(${suites[$i]})\$" --stop-on-failure --output-on-failure \
+    elif (cd "$VELAN_BUILD" && ctest -R "^(${suites[$i]})\$" --stop-on-failure --output-on-failure \
               >"$scratch/$name.test.log" 2>&1); then
         result=MISSED
     else
@@ -148,6 +164,6 @@ for i in "${!names[@]}"; do
     printf '%-18s %-28s %-10s %s\n' "$name" "$file" "${suites[$i]}" "$result" | tee -a "$report"
 done
 # Leave the scratch build as the commit is, so the next run starts from a clean build.
-cmake --build build -j2 >"$scratch/build.log" 2>&1
+cmake --build "$VELAN_BUILD" -j2 >"$scratch/build.log" 2>&1
 echo "$missed fault(s) not caught; table in $report"
 [ "$missed" = 0 ]

@@ -85,10 +85,12 @@ TEST_F(CopyEngine, WhatCanBeCheckedStopsTheRunBeforeItsFirstChange)
 {
     // Each named as what the user must look at: a destination that is a folder, a source gone
     // since the list was read, a file where the undo folder goes, and a game folder so deep that
-    // the undo folder's path would be too long.
+    // the undo folder's path would be too long, or only the restore folder's (its name is longer).
     TempFolder deep;
     const std::string deepGame = deep / (std::string(234 - deep.Path().size() - 1, 'd') + "\\");
+    const std::string lessDeep = deep / (std::string(231 - deep.Path().size() - 1, 'l') + "\\");
     ::CreateDirectoryA(deepGame.c_str(), nullptr);
+    ::CreateDirectoryA(lessDeep.c_str(), nullptr);
     const auto nothing = [] {};
     const struct {
         std::function<void()> prepare, restore;
@@ -103,6 +105,7 @@ TEST_F(CopyEngine, WhatCanBeCheckedStopsTheRunBeforeItsFirstChange)
         {[&] { m_game.Write("VELANInst.undo", "the game's"); }, [&] { ::DeleteFileA((m_game / "VELANInst.undo").c_str()); },
          m_game.Path(), ERROR_ALREADY_EXISTS, m_game / "VELANInst.undo"},
         {nothing, nothing, deepGame, ERROR_FILENAME_EXCED_RANGE, deepGame + "VELANInst.undo"},
+        {nothing, nothing, lessDeep, ERROR_FILENAME_EXCED_RANGE, lessDeep + "VELANInst.undo"},
     };
     for (const auto& c : cases) {
         c.prepare();
