@@ -1,13 +1,15 @@
 // Benchmark driver for bench/restore.sh: starts the installer kept in the game folder's restore
 // point with /restore, as the list of installed programs does, answers its question and times the
 // restore from the answer to the final message, and to the restore folder's end (it is cleared
-// behind the message). Prints tab-separated figures for the script.
+// behind the message); then, as its floor, the same number of bare renames of the restored files.
+// Prints tab-separated figures for the script.
 //
 // Environment: BENCH_GAME_DIR, BENCH_SYNC_DIR (host paths, ending in "/").
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "Handshake.h"
 #include "support/HostPath.h"
@@ -33,6 +35,47 @@ std::string Utf8(const std::wstring& text)
                                            static_cast<int>(bytes.size()), nullptr, nullptr);
     bytes.resize(size > 0 ? static_cast<std::size_t>(size) : 0);
     return bytes;
+}
+
+// Every file below `folder` (ending in a backslash), relative to it.
+void FilesBelow(const std::string& folder, const std::string& relative, std::vector<std::string>& files)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + relative + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            FilesBelow(folder, relative + name + "\\", files);
+        } else {
+            files.push_back(relative + name);
+        }
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+}
+
+// The platform's floor for what the restore does: every file of the restored game renamed into
+// one folder and back, as bare MoveFileExA calls (twice the renames of a restore that replaced
+// every file). Seconds, or -1 when a rename failed.
+double BareRenames(const std::string& gameDir, int& count)
+{
+    std::vector<std::string> files;
+    FilesBelow(gameDir, "", files);
+    const std::string aside = gameDir + "bare-renames\\";
+    ::CreateDirectoryA(aside.c_str(), nullptr);
+    const LARGE_INTEGER start = Now();
+    bool ok = true;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        ok = ::MoveFileExA((gameDir + files[i]).c_str(), (aside + std::to_string(i)).c_str(), 0) && ok;
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        ok = ::MoveFileExA((aside + std::to_string(i)).c_str(), (gameDir + files[i]).c_str(), 0) && ok;
+    }
+    const double seconds = Seconds(start, Now());
+    ::RemoveDirectoryA(aside.c_str());
+    count = static_cast<int>(files.size() * 2);
+    return ok ? seconds : -1;
 }
 
 std::wstring TextOf(HWND window)
@@ -86,5 +129,9 @@ int main()
         }
     }
     std::printf("cleared_s\t%.3f\n", Seconds(asked, Now()));
-    return 0;
+    int renames = 0;
+    const double floor = BareRenames(gameDir, renames);
+    std::printf("bare_renames\t%d\n", renames);
+    std::printf("bare_renames_s\t%.3f\n", floor);
+    return floor < 0 ? 1 : 0;
 }

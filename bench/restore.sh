@@ -2,7 +2,8 @@
 # The restore of bench/install.sh's 1 GiB translation (2,000 files) over a game in which it replaced
 # every file: the installer kept in the restore point started with /restore as the list of installed
 # programs starts it, its question answered, timed to its final message; against `cp -r` of the
-# originals back into place (what a user without a restore would do), with and without sync.
+# originals back into place (what a user without a restore would do), with and without sync, and
+# against bare renames of the same files (the platform's floor for a restore: it only renames).
 # Every restore is compared with the originals, times included; a wrong one fails the run.
 #
 # Usage: bench/restore.sh [ROUNDS]   (default 3; page cache dropped before each timed run)
@@ -69,6 +70,7 @@ for round in $(seq 1 "$rounds"); do
     runs[restore]+="$(figure "$out" restore_s | tr -d '\r') "
     runs[question]+="$(figure "$out" start_to_question_s | tr -d '\r') "
     runs[cleared]+="$(figure "$out" cleared_s | tr -d '\r') "
+    runs[renames]+="$(figure "$out" bare_renames_s | tr -d '\r') "
 
     mkdir "$work/cp"
     drop
@@ -80,6 +82,7 @@ for round in $(seq 1 "$rounds"); do
 done
 
 echo "restore of $(find "$originals" -type f | wc -l) files, $(du -sb "$originals" | cut -f1) bytes; restore point $kept bytes"
-for k in question restore cleared cp cp_sync; do
+echo "bare renames: $(figure "$out" bare_renames | tr -d '\r') MoveFileExA calls over the restored files (warm), as the restore's floor"
+for k in question restore cleared renames cp cp_sync; do
     printf '%-10s median %6.3f s   runs: %s\n' "$k" "$(echo "${runs[$k]}" | median)" "${runs[$k]}"
 done
