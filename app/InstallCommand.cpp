@@ -23,6 +23,7 @@
 #include "../install/UndoFolder.h"
 #include "../install/UninstallEntry.h"
 #include "InstallerDlg.h"
+#include "RecoveryReport.h"
 #include "Texts.h"
 
 namespace {
@@ -174,60 +175,14 @@ BOOL CInstallerDlg::CopyFiles(CopyOutcome& outcome)
 bool CInstallerDlg::ClaimAndRecover(CRunClaim& claim, const CString& gameDir)
 {
     const std::wstring folder = WidenSystem(gameDir);
-    // A folder that cannot be claimed (not opened) has no live run of ours in it either.
-    const bool busy = claim.Claim(folder) == CRunClaim::Result::Busy;
-    switch (busy ? Recovery::Busy : RecoverUnfinishedRun(folder)) {
-    case Recovery::None:
-        break;
-    case Recovery::Undone:
-        AddStatusLine(kUnfinishedRunUndone);
-        break;
-    case Recovery::Failed:
-        AddStatusLine(kUndoUnfinished);
-        return false;
-    case Recovery::Busy:
-        AddStatusLine(kAnotherInstallerRunning);
-        return false;
-    case Recovery::Refused: {
-        const std::wstring undoDir = UndoFolderOf(folder);
-        AddStatusLine(kUndoFolderRefused, undoDir.substr(0, undoDir.size() - 1));
-        return false;
-    }
-    }
-    return RecoverRestorePoint(folder);
-}
-
-bool CInstallerDlg::RecoverRestorePoint(const std::wstring& folder)
-{
-    switch (RecoverUnfinishedRestore(folder)) {
-    case RestoreRecovery::None:
-    case RestoreRecovery::Finished:
-        break;
-    case RestoreRecovery::Undone:
-        AddStatusLine(kUnfinishedRestoreUndone);
-        break;
-    case RestoreRecovery::Busy:
-        AddStatusLine(kAnotherInstallerRunning);
-        return false;
-    case RestoreRecovery::Failed:
-        AddStatusLine(kRestoreNotUndone);
-        return false;
-    }
+    const RecoveryReport report = ::ClaimAndRecover(claim, folder);
+    for (const auto& line : report.lines) AddStatusLine(line.first, line.second);
     RestorePoint point;
-    switch (ReadRestoreFolder(folder, point)) {
-    case RestoreFolderState::Missing:
-        return true;
-    case RestoreFolderState::Refused: {
-        const std::wstring restoreDir = RestoreFolderOf(folder);
-        AddStatusLine(kUndoFolderRefused, restoreDir.substr(0, restoreDir.size() - 1));
-        return false;
+    // An install cut off after its commit got its restore point only now.
+    if (report.proceed && ReadRestoreFolder(folder, point) == RestoreFolderState::Ours && !HasUninstallEntry(folder)) {
+        RegisterRestorePoint(folder);
     }
-    case RestoreFolderState::Ours:
-        // An install cut off after its commit got its restore point only now.
-        if (!HasUninstallEntry(folder)) RegisterRestorePoint(folder);
-        return true;
-    }
-    return true;
+    return report.proceed;
 }
 
 void CInstallerDlg::RegisterRestorePoint(const std::wstring& gameDir)

@@ -58,8 +58,6 @@ public:
     // cut off there; false, reported, when another installer holds it or what it left cannot be
     // undone, and nothing may be copied.
     bool ClaimAndRecover(CRunClaim& claim, const CString& gameDir);
-    // Then the same for a restore cut off there, and refuses a restore point that is not ours.
-    bool RecoverRestorePoint(const std::wstring& gameDir);
     // Enters the restore point of gameDir (ending in a backslash) in the list of installed programs.
     void RegisterRestorePoint(const std::wstring& gameDir);
 

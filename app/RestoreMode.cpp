@@ -10,13 +10,12 @@
 #include "../framework/WideText.h"
 #include "../install/GamePaths.h"
 #include "../install/GameRegistry.h"
-#include "../install/RestoreFolder.h"
 #include "../install/RestorePoint.h"
 #include "../install/RestoreRun.h"
 #include "../install/RunClaim.h"
-#include "../install/UndoFolder.h"
 #include "../ui/CopyProgressDlg.h"
 #include "../ui/StatusText.h"
+#include "RecoveryReport.h"
 #include "Texts.h"
 
 namespace {
@@ -135,39 +134,14 @@ RestoreOutcome RestoreWithProgress(const std::wstring& gameDir)
 // Nothing may start over a game folder another installer works in, or that holds an unfinished run.
 bool ReadyForRestore(const std::wstring& gameDir, CRunClaim& claim)
 {
-    if (claim.Claim(gameDir) == CRunClaim::Result::Busy) {
-        Say(WidenFixed(kAnotherInstallerRunning), MB_ICONEXCLAMATION);
-        return false;
+    const RecoveryReport report = ClaimAndRecover(claim, gameDir);
+    if (report.proceed) return true;
+    std::wstring text;
+    for (const auto& line : report.lines) {
+        text += (text.empty() ? L"" : L"\n") + FillPattern(WidenFixed(line.first), line.second);
     }
-    switch (RecoverUnfinishedRun(gameDir)) {
-    case Recovery::None:
-    case Recovery::Undone:
-        break;
-    case Recovery::Busy:
-        Say(WidenFixed(kAnotherInstallerRunning), MB_ICONEXCLAMATION);
-        return false;
-    case Recovery::Failed:
-        Say(WidenFixed(kUndoUnfinished), MB_ICONEXCLAMATION);
-        return false;
-    case Recovery::Refused: {
-        const std::wstring undoDir = UndoFolderOf(gameDir);
-        Say(FillPattern(WidenFixed(kUndoFolderRefused), undoDir.substr(0, undoDir.size() - 1)), MB_ICONEXCLAMATION);
-        return false;
-    }
-    }
-    switch (RecoverUnfinishedRestore(gameDir)) {
-    case RestoreRecovery::None:
-    case RestoreRecovery::Undone:
-    case RestoreRecovery::Finished:
-        return true;
-    case RestoreRecovery::Busy:
-        Say(WidenFixed(kAnotherInstallerRunning), MB_ICONEXCLAMATION);
-        return false;
-    case RestoreRecovery::Failed:
-        Say(WidenFixed(kRestoreNotUndone), MB_ICONEXCLAMATION);
-        return false;
-    }
-    return true;
+    Say(text, MB_ICONEXCLAMATION);
+    return false;
 }
 
 }  // namespace

@@ -55,16 +55,25 @@ std::map<std::wstring, std::wstring> EntryFor(const std::wstring& folder)
     return found;
 }
 
-// Starts the installer kept in the game folder's restore point with /restore, as the list does.
-void StartKeptInstaller(const std::string& gameDir)
+// Starts a command line; the process's handle (null when it did not start).
+HANDLE StartProgram(std::wstring line, DWORD flags = 0)
 {
-    std::wstring line = L"\"" + Wide(gameDir) + L"\\VELANInst.restore\\VELANInst.exe\" /restore";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup, &process)) {
+        return nullptr;
+    }
     ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    return process.hProcess;
+}
+
+// Starts the installer kept in the game folder's restore point with /restore, as the list does.
+void StartKeptInstaller(const std::string& gameDir)
+{
+    HANDLE started = StartProgram(L"\"" + Wide(gameDir) + L"\\VELANInst.restore\\VELANInst.exe\" /restore");
+    ASSERT_NE(started, nullptr);
+    ::CloseHandle(started);
 }
 
 // The restore's progress window once it shows a file.
@@ -81,17 +90,10 @@ HWND RestoreProgress()
 // Runs a command line of Wine's programs with its output in a file; what it printed.
 std::string OutputOf(const std::wstring& commandLine, const std::string& outputFile)
 {
-    std::wstring line = L"cmd.exe /c " + commandLine + L" > \"" + Wide(outputFile) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                          &process)) {
-        return "<not started>";
-    }
-    ::WaitForSingleObject(process.hProcess, 20000);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    HANDLE process = StartProgram(L"cmd.exe /c " + commandLine + L" > \"" + Wide(outputFile) + L"\"", CREATE_NO_WINDOW);
+    if (!process) return "<not started>";
+    ::WaitForSingleObject(process, 20000);
+    ::CloseHandle(process);
     std::ifstream file(outputFile, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
@@ -123,13 +125,9 @@ TEST_F(Install, TheListOfInstalledProgramsTakesTheTranslationOutAgain)
     Close();
 
     // Removed through the list: the kept installer hands over to its copy, which asks first.
-    std::wstring remove = L"uninstaller.exe --remove " + entry.at(L"key");
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessW(nullptr, &remove[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    HANDLE uninstaller = StartProgram(L"uninstaller.exe --remove " + entry.at(L"key"));
+    ASSERT_NE(uninstaller, nullptr);
+    ::CloseHandle(uninstaller);
     EXPECT_EQ(AnswerAnyBox(IDYES), L"Odebrat češtinu a obnovit původní soubory hry?");
     EXPECT_EQ(AnswerAnyBox(IDOK), L"Původní soubory hry byly obnoveny.");
     EXPECT_TRUE(EntryFor(Wide(m_gameDir)).empty()) << "the entry stays";
