@@ -5,7 +5,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 failed=()
-for bench in startup list install cpu; do
+for bench in startup list install restore cpu; do
     echo "== bench/$bench.sh"
     "bench/$bench.sh" || failed+=("$bench")
 done
