@@ -45,7 +45,7 @@ printf 'přeložené texty\r\n' | iconv -f UTF-8 -t CP1250 > "$pkg/data/strings.
 printf 'menu' > "$pkg/art/menu.tga"
 : > "$pkg/intro.bik"
 convert -size 600x600 radial-gradient:'#1b3a6b'-'#000716' "$pkg/backgrnd.jpg"
-# Demo music: a short arpeggio as a WAV, which the installer loops.
+# Demo music: a short arpeggio as a WAV, which the installer plays once.
 python3 - "$pkg/backgrnd.snd" <<'TUNE'
 import math, struct, sys, wave
 rate = 22050

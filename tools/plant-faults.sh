@@ -70,8 +70,8 @@ fault staged-dropped   install/RecoveryRules.cpp '? RecoveryAction::FinishCommit
 fault foreign-names-ok install/RestoreFolder.cpp 'if (!IsPlainFile(entry) || !IsRestoreFileName(entry.name)) return RestoreFolderState::Refused;' '' unit
 fault restore-no-undo  install/RestoreRun.cpp 'outcome.restored = UndoRestore(gameDir, journal, buffer) && DeleteFileAnyway(journalPath) == 0;' 'outcome.restored = true;' unit
 fault entry-stays      install/RestoreFolder.cpp '    RemoveUninstallEntry(gameDir);' '' 'unit|gui'
-fault restore-too-deep install/UndoRecord.cpp 'std::max(KeptName(999999, last).size(), MovedAsideName(last).size() + PartName(0).size() - 1)' 'std::size_t{0}' unit
-fault restore-unseen   app/InstallCommand.cpp 'return RecoverRestorePoint(folder);' 'return true;' 'unit|gui'
+fault restore-too-deep install/UndoRecord.cpp '{RestoreFolderOf(gameDir),' '{UndoFolderOf(gameDir),' unit
+fault restore-unseen   app/RecoveryReport.cpp 'switch (RecoverUnfinishedRestore(gameDir)) {' 'switch (RestoreRecovery::None) {' 'unit|gui'
 fault path-not-trimmed app/InstallCommand.cpp 'g_strGamePath.TrimLeft();' '' 'unit|gui'
 fault storno-disables  app/InstallCommand.cpp 'if (outcome.result != CopyResult::Cancelled) m_btnInstall' 'm_btnInstall' 'unit|gui'
 fault launcher-closes  app/InstallCommand.cpp 'if (!StartGame()) return true;' 'StartGame();' 'unit|gui'
