@@ -292,20 +292,6 @@ CopyOutcome RunCopy(const CopyPlan& plan, const std::wstring& gameDir, CopyProgr
 
 CCopyWorker::CCopyWorker(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress,
                          const KeptProgram& kept)
-    : m_plan(plan), m_gameDir(gameDir), m_progress(progress), m_kept(kept)
+    : m_thread([this, &plan, gameDir, &progress, kept] { m_outcome = RunCopy(plan, gameDir, progress, kept); })
 {
-    m_thread = CHandle(::CreateThread(nullptr, 0, &CCopyWorker::ThreadProc, this, 0, nullptr));
-    if (!m_thread.IsValid()) m_outcome = RunCopy(m_plan, m_gameDir, m_progress, m_kept);
-}
-
-CCopyWorker::~CCopyWorker()
-{
-    if (m_thread.IsValid()) ::WaitForSingleObject(m_thread.Get(), INFINITE);
-}
-
-DWORD WINAPI CCopyWorker::ThreadProc(LPVOID self)
-{
-    CCopyWorker* worker = static_cast<CCopyWorker*>(self);
-    worker->m_outcome = RunCopy(worker->m_plan, worker->m_gameDir, worker->m_progress, worker->m_kept);
-    return 0;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "../framework/Handle.h"
+#include "../framework/WorkerThread.h"
 #include "CopyPlan.h"
 
 // What the worker tells the window thread while it runs, and the window thread's cancel.
@@ -51,22 +52,16 @@ CopyOutcome RunCopy(const CopyPlan& plan, const std::wstring& gameDir, CopyProgr
 class CCopyWorker {
 public:
     CCopyWorker(const CopyPlan& plan, const std::wstring& gameDir, CopyProgress& progress, const KeptProgram& kept);
-    ~CCopyWorker();  // waits for the thread
+    // The object waits for the thread when it goes.
     CCopyWorker(const CCopyWorker&) = delete;
     CCopyWorker& operator=(const CCopyWorker&) = delete;
 
     // Signalled when the run has ended; null when the thread could not be started (the run then
     // happened on the caller's thread, inside the constructor).
-    HANDLE Handle() const { return m_thread.Get(); }
+    HANDLE Handle() const { return m_thread.Handle(); }
     const CopyOutcome& Outcome() const { return m_outcome; }
 
 private:
-    static DWORD WINAPI ThreadProc(LPVOID self);
-
-    const CopyPlan& m_plan;
-    std::wstring m_gameDir;
-    CopyProgress& m_progress;
-    KeptProgram m_kept;
     CopyOutcome m_outcome;
-    CHandle m_thread;
+    CWorkerThread m_thread;  // last: the run it starts uses everything above
 };

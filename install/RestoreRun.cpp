@@ -93,15 +93,9 @@ RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, s
 }
 
 CRestoreWorker::CRestoreWorker(const std::wstring& gameDir, CopyProgress& progress)
-    : m_gameDir(gameDir), m_progress(progress), m_decided(::CreateEventW(nullptr, TRUE, FALSE, nullptr))
+    : m_gameDir(gameDir), m_progress(progress), m_decided(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      m_thread([this] { Work(); })
 {
-    if (m_decided.IsValid()) m_thread = CHandle(::CreateThread(nullptr, 0, &CRestoreWorker::ThreadProc, this, 0, nullptr));
-    if (!m_thread.IsValid()) m_outcome = RunRestore(m_gameDir, m_progress, m_names);
-}
-
-CRestoreWorker::~CRestoreWorker()
-{
-    if (m_thread.IsValid()) ::WaitForSingleObject(m_thread.Get(), INFINITE);
 }
 
 std::wstring CRestoreWorker::NameOf(int step) const
@@ -110,21 +104,19 @@ std::wstring CRestoreWorker::NameOf(int step) const
                                                                        : std::wstring();
 }
 
-DWORD WINAPI CRestoreWorker::ThreadProc(LPVOID self)
+void CRestoreWorker::Work()
 {
-    CRestoreWorker* worker = static_cast<CRestoreWorker*>(self);
     bool decided = false;
-    const auto committed = [worker, &decided](const RestoreOutcome& outcome) {
-        worker->m_outcome = outcome;
+    const auto committed = [this, &decided](const RestoreOutcome& outcome) {
+        m_outcome = outcome;
         decided = true;
-        ::SetEvent(worker->m_decided.Get());
+        ::SetEvent(m_decided.Get());
     };
     try {
-        const RestoreOutcome outcome = RunRestore(worker->m_gameDir, worker->m_progress, worker->m_names, committed);
-        if (!decided) worker->m_outcome = outcome;
+        const RestoreOutcome outcome = RunRestore(m_gameDir, m_progress, m_names, committed);
+        if (!decided) m_outcome = outcome;
     } catch (const std::bad_alloc&) {
-        if (!decided) worker->m_outcome = Failed(ERROR_NOT_ENOUGH_MEMORY, worker->m_gameDir);
+        if (!decided) m_outcome = Failed(ERROR_NOT_ENOUGH_MEMORY, m_gameDir);
     }
-    ::SetEvent(worker->m_decided.Get());
-    return 0;
+    ::SetEvent(m_decided.Get());
 }

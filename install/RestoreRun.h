@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../framework/Handle.h"
+#include "../framework/WorkerThread.h"
 #include "CopyEngine.h"
 
 enum class RestoreResult {
@@ -38,26 +39,26 @@ RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, s
 // RunRestore on a thread of its own.
 class CRestoreWorker {
 public:
+    // The object waits for the thread when it goes.
     CRestoreWorker(const std::wstring& gameDir, CopyProgress& progress);
-    ~CRestoreWorker();  // waits for the thread
     CRestoreWorker(const CRestoreWorker&) = delete;
     CRestoreWorker& operator=(const CRestoreWorker&) = delete;
 
     // Signalled once the outcome is known: the game folder is done with, the restore folder may
     // still be being cleared (the thread's own handle tells when that has ended too).
-    HANDLE Decided() const { return m_decided.Get(); }
-    HANDLE Handle() const { return m_thread.Get(); }
+    HANDLE Decided() const { return m_decided.IsValid() ? m_decided.Get() : m_thread.Handle(); }
+    HANDLE Handle() const { return m_thread.Handle(); }
     const RestoreOutcome& Outcome() const { return m_outcome; }
     // The relative name of a step; valid once the step counter has moved past -1.
     std::wstring NameOf(int step) const;
 
 private:
-    static DWORD WINAPI ThreadProc(LPVOID self);
+    void Work();
 
     std::wstring m_gameDir;
     CopyProgress& m_progress;
     std::vector<std::wstring> m_names;
     RestoreOutcome m_outcome;
     CHandle m_decided;
-    CHandle m_thread;
+    CWorkerThread m_thread;  // last: the restore it starts uses everything above
 };
