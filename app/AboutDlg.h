@@ -1,8 +1,8 @@
 // CAboutDlg: the About box, a plain dialog centred over its owner.
 #pragma once
 
-#include "../framework/Dialog.h"
-#include "../res/Resource.h"
+#include "framework/Dialog.h"
+#include "res/Resource.h"
 
 class CAboutDlg : public CDialog {
 public:

@@ -1,12 +1,12 @@
 // CInstallerApp: runs the installer dialog modally, then lets the process end.
-#include "InstallerApp.h"
+#include "app/InstallerApp.h"
 
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "../framework/SystemLibrary.h"
-#include "InstallerDlg.h"
-#include "RestoreMode.h"
+#include "app/InstallerDlg.h"
+#include "app/RestoreMode.h"
+#include "framework/SystemLibrary.h"
 
 CInstallerApp theApp;
 

@@ -1,7 +1,7 @@
 // CInstallerApp: the application object; runs the installer dialog once.
 #pragma once
 
-#include "../framework/WinApp.h"
+#include "framework/WinApp.h"
 
 class CInstallerApp : public CWinApp {
 protected:

@@ -4,13 +4,14 @@
 
 #include <string>
 
-#include "../install/FolderBrowser.h"
-#include "../install/GamePathText.h"
-#include "../res/Resource.h"
-#include "../ui/Layout.h"
-#include "AboutDlg.h"
-#include "InstallerDlg.h"
-#include "Texts.h"
+#include "app/AboutDlg.h"
+#include "app/InstallerDlg.h"
+#include "app/Texts.h"
+#include "framework/PathText.h"
+#include "res/Resource.h"
+#include "ui/FolderBrowser.h"
+#include "ui/Hover.h"
+#include "ui/Layout.h"
 
 void CInstallerDlg::OnClose()
 {

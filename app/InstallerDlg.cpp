@@ -1,12 +1,13 @@
 // CInstallerDlg: construction, message routing, data exchange and the start-up sequence.
-#include "InstallerDlg.h"
+#include "app/InstallerDlg.h"
 
-#include "../framework/FileFind.h"
-#include "../framework/WideText.h"
-#include "../install/GamePathText.h"
-#include "../res/Resource.h"
-#include "../ui/Layout.h"
-#include "Texts.h"
+#include "app/Texts.h"
+#include "framework/FileFind.h"
+#include "framework/PathText.h"
+#include "framework/WideText.h"
+#include "res/Resource.h"
+#include "ui/Hover.h"
+#include "ui/Layout.h"
 
 CString g_strGamePath;
 

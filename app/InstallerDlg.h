@@ -1,17 +1,17 @@
 // CInstallerDlg: the installer window, its start-up sequence and its commands.
 #pragma once
 
-#include "../framework/Dialog.h"
-#include "../framework/Gdi.h"
-#include "../framework/MessageRoute.h"
-#include "../framework/String.h"
-#include "../framework/StringArray.h"
-#include "../install/CopyEngine.h"
-#include "../install/RunClaim.h"
-#include "../music/MusicPlayer.h"
-#include "../ui/BitmapButton.h"
-#include "../ui/ControlBrushes.h"
-#include "../ui/PictureBitmap.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "framework/MessageRoute.h"
+#include "framework/String.h"
+#include "framework/StringArray.h"
+#include "install/CopyEngine.h"
+#include "install/RunClaim.h"
+#include "music/MusicPlayer.h"
+#include "ui/BitmapButton.h"
+#include "ui/ControlBrushes.h"
+#include "ui/PictureBitmap.h"
 
 // The game directory, bound to the path box.
 extern CString g_strGamePath;

@@ -1,8 +1,8 @@
 // The program's entry: hands control to the application object.
 #include <windows.h>
 
-#include "../framework/SystemLibrary.h"
-#include "InstallerApp.h"
+#include "app/InstallerApp.h"
+#include "framework/SystemLibrary.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

@@ -1,10 +1,11 @@
 // Claiming a game folder and recovering what was cut off there.
-#include "RecoveryReport.h"
+#include "app/RecoveryReport.h"
 
-#include "../install/GamePaths.h"
-#include "../install/RestoreFolder.h"
-#include "../install/UndoFolder.h"
-#include "Texts.h"
+#include "app/Texts.h"
+#include "install/GamePaths.h"
+#include "install/RestoreFolder.h"
+#include "install/RunRecovery.h"
+#include "install/UndoFolder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "../install/RunClaim.h"
+#include "install/RunClaim.h"
 
 struct RecoveryReport {
     bool proceed = true;  // false: nothing may be changed in the folder now

@@ -1,22 +1,22 @@
 // The restore mode: no installer window, a question, the progress window, a final message.
-#include "RestoreMode.h"
+#include "app/RestoreMode.h"
 
 #include <windows.h>
 
-#include "../framework/Handle.h"
-#include "../framework/MessagePump.h"
-#include "../framework/ModulePath.h"
-#include "../framework/SystemErrorText.h"
-#include "../framework/WideText.h"
-#include "../install/GamePaths.h"
-#include "../install/GameRegistry.h"
-#include "../install/RestorePoint.h"
-#include "../install/RestoreRun.h"
-#include "../install/RunClaim.h"
-#include "../ui/CopyProgressDlg.h"
-#include "../ui/StatusText.h"
-#include "RecoveryReport.h"
-#include "Texts.h"
+#include "app/RecoveryReport.h"
+#include "app/Texts.h"
+#include "framework/Handle.h"
+#include "framework/MessagePump.h"
+#include "framework/ModulePath.h"
+#include "framework/SystemErrorText.h"
+#include "framework/WideText.h"
+#include "install/GamePaths.h"
+#include "install/GameRegistry.h"
+#include "install/RestorePoint.h"
+#include "install/RestoreRun.h"
+#include "install/RunClaim.h"
+#include "ui/CopyProgressDlg.h"
+#include "ui/StatusText.h"
 
 namespace {
 

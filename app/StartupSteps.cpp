@@ -1,17 +1,17 @@
 // CInstallerDlg: the start-up steps that fill the window: skins, installer folder, picture, movie test,
 // version note, install list, game folder, font and music.
-#include "../framework/FileFind.h"
-#include "../framework/ModulePath.h"
-#include "../framework/TextFile.h"
-#include "../framework/WideText.h"
-#include "../install/GameRegistry.h"
-#include "../install/GamePathText.h"
-#include "../install/Manifest.h"
-#include "../install/RestoreFolder.h"
-#include "../res/Resource.h"
-#include "../ui/Layout.h"
-#include "InstallerDlg.h"
-#include "Texts.h"
+#include "framework/FileFind.h"
+#include "app/InstallerDlg.h"
+#include "app/Texts.h"
+#include "framework/ModulePath.h"
+#include "framework/TextFile.h"
+#include "framework/WideText.h"
+#include "framework/PathText.h"
+#include "install/GameRegistry.h"
+#include "install/Manifest.h"
+#include "install/RestoreFolder.h"
+#include "res/Resource.h"
+#include "ui/Layout.h"
 
 void CInstallerDlg::FindInstallerFolder()
 {

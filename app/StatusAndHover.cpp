@@ -1,9 +1,9 @@
 // CInstallerDlg: the status panel's two operations, and hover tracking on the 100 ms timer.
-#include "../framework/WideText.h"
-#include "../res/Resource.h"
-#include "../ui/Hover.h"
-#include "../ui/StatusText.h"
-#include "InstallerDlg.h"
+#include "framework/WideText.h"
+#include "app/InstallerDlg.h"
+#include "res/Resource.h"
+#include "ui/Hover.h"
+#include "ui/StatusText.h"
 
 void CInstallerDlg::AddStatusLine(CString line)
 {

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "Handshake.h"
-#include "support/HostPath.h"
+#include "bench/Handshake.h"
+#include "tests/support/HostPath.h"
 
 namespace {
 

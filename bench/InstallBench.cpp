@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "Handshake.h"
-#include "support/InstallerProcess.h"
+#include "bench/Handshake.h"
+#include "tests/support/InstallerProcess.h"
 
 namespace {
 

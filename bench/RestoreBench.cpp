@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "Handshake.h"
-#include "support/HostPath.h"
+#include "bench/Handshake.h"
+#include "tests/support/HostPath.h"
 
 namespace {
 

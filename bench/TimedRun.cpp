@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
-#include "Handshake.h"
-#include "support/HostPath.h"
+#include "bench/Handshake.h"
+#include "tests/support/HostPath.h"
 
 int main()
 {

@@ -1,7 +1,7 @@
 // CButton: a push button window whose owner-drawn draw requests reach a virtual.
 #pragma once
 
-#include "Wnd.h"
+#include "framework/Wnd.h"
 
 class CButton : public CWnd {
 public:

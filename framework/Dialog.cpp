@@ -1,11 +1,11 @@
 // CDialog: the dialog procedure, data exchange and placement.
-#include "Dialog.h"
+#include "framework/Dialog.h"
 
 #include <algorithm>
 #include <string>
 
-#include "Placement.h"
-#include "WideText.h"
+#include "framework/Placement.h"
+#include "framework/WideText.h"
 
 namespace {
 

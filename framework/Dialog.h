@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "Button.h"
-#include "String.h"
-#include "Wnd.h"
+#include "framework/Button.h"
+#include "framework/String.h"
+#include "framework/Wnd.h"
 
 class CDialog;
 

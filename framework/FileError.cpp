@@ -1,5 +1,5 @@
 // File-error causes and their standard message texts.
-#include "FileError.h"
+#include "framework/FileError.h"
 
 const char* FileErrorText(FileErrorCause cause)
 {

@@ -1,7 +1,7 @@
 // File-error causes and their standard message texts.
 #pragma once
 
-#include "String.h"
+#include "framework/String.h"
 
 enum class FileErrorCause {
     None,

@@ -1,5 +1,5 @@
 // CFileException: mapping of system error codes to file-error causes.
-#include "FileException.h"
+#include "framework/FileException.h"
 
 FileErrorCause CFileException::OsErrorToCause(DWORD osError)
 {

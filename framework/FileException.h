@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "FileError.h"
-#include "String.h"
+#include "framework/FileError.h"
+#include "framework/String.h"
 
 class CFileException {
 public:

@@ -1,5 +1,5 @@
 // The existence test: a directory search, or for a plain path the cheaper attribute query.
-#include "FileFind.h"
+#include "framework/FileFind.h"
 
 #include <windows.h>
 

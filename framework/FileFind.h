@@ -2,6 +2,6 @@
 // search would.
 #pragma once
 
-#include "String.h"
+#include "framework/String.h"
 
 bool FileExists(const CString& pattern);

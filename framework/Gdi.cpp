@@ -1,5 +1,5 @@
 // CBitmap: resource loading and size.
-#include "Gdi.h"
+#include "framework/Gdi.h"
 
 bool CBitmap::LoadBitmap(UINT id)
 {

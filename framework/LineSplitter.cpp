@@ -1,5 +1,5 @@
 // CLineSplitter: splits bytes into lines by the companion files' line rules.
-#include "LineSplitter.h"
+#include "framework/LineSplitter.h"
 
 #include <cstring>
 #include <utility>

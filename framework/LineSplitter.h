@@ -5,7 +5,7 @@
 #include <deque>
 #include <string>
 
-#include "String.h"
+#include "framework/String.h"
 
 // A line ends at LF; a CR directly before that LF goes with it, any other CR stays.
 // A byte 0x1A ends the text. The last line needs no line end, and a line end at the

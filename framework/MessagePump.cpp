@@ -1,5 +1,5 @@
 // Keeping a window thread answering while it waits.
-#include "MessagePump.h"
+#include "framework/MessagePump.h"
 
 bool PumpMessagesUntil(HANDLE handle, DWORD periodMs, HWND dialog)
 {

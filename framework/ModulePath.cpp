@@ -1,5 +1,5 @@
 // The running executable's path.
-#include "ModulePath.h"
+#include "framework/ModulePath.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // The running executable's path and the application name derived from it.
 #pragma once
 
-#include "PathText.h"
-#include "String.h"
+#include "framework/PathText.h"
+#include "framework/String.h"
 
 #include <string>
 

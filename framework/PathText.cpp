@@ -1,5 +1,5 @@
 // Path text helpers.
-#include "PathText.h"
+#include "framework/PathText.h"
 
 CString FolderOfPath(const CString& path)
 {
@@ -11,4 +11,10 @@ CString AppNameOfPath(const CString& path)
     CString name = path.Mid(path.ReverseFind('\\') + 1);
     const int dot = name.ReverseFind('.');
     return dot >= 0 ? name.Left(dot) : name;
+}
+
+CString WithTrailingBackslash(const CString& path)
+{
+    if (!path.IsEmpty() && path.GetAt(path.GetLength() - 1) == '\\') return path;
+    return path + "\\";
 }

@@ -1,9 +1,12 @@
-// Path text helpers that need no platform: folder part and application name.
+// Path text helpers that need no platform: folder part, application name, the trailing backslash.
 #pragma once
 
-#include "String.h"
+#include "framework/String.h"
 
 // Everything up to and including the last backslash ("D:\CZ\setup.exe" -> "D:\CZ\").
 CString FolderOfPath(const CString& path);
 // The file name without its extension ("D:\CZ\VELANInst.exe" -> "VELANInst").
 CString AppNameOfPath(const CString& path);
+// The path with a backslash appended unless it already ends in one (a drive root does): the one
+// backslash every folder path ends in.
+CString WithTrailingBackslash(const CString& path);

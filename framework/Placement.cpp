@@ -1,5 +1,5 @@
 // Centring arithmetic.
-#include "Placement.h"
+#include "framework/Placement.h"
 
 namespace {
 

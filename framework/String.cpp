@@ -1,5 +1,5 @@
 // CString: counted 8-bit string operations.
-#include "String.h"
+#include "framework/String.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "String.h"
+#include "framework/String.h"
 
 class CStringArray {
 public:

@@ -1,5 +1,5 @@
 // The system's own text for an error code.
-#include "SystemErrorText.h"
+#include "framework/SystemErrorText.h"
 
 std::wstring SystemErrorText(DWORD error)
 {

@@ -1,5 +1,5 @@
 // Where the program looks for DLLs.
-#include "SystemLibrary.h"
+#include "framework/SystemLibrary.h"
 
 #include <string>
 

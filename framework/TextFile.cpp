@@ -1,7 +1,7 @@
 // CTextFile: share-deny-write text reading through the line splitter.
-#include "TextFile.h"
+#include "framework/TextFile.h"
 
-#include "FileException.h"
+#include "framework/FileException.h"
 
 namespace {
 const DWORD kChunk = 64 * 1024;

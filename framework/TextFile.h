@@ -1,9 +1,9 @@
 // CTextFile: reads an existing 8-bit text file line by line, others may read but not write it.
 #pragma once
 
-#include "Handle.h"
-#include "LineSplitter.h"
-#include "String.h"
+#include "framework/Handle.h"
+#include "framework/LineSplitter.h"
+#include "framework/String.h"
 
 class CTextFile {
 public:

@@ -1,5 +1,5 @@
 // UTF-8 of UTF-16 text.
-#include "Utf8.h"
+#include "framework/Utf8.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Conversions between 8-bit texts and UTF-16.
-#include "WideText.h"
+#include "framework/WideText.h"
 
 #include <windows.h>
 

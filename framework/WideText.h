@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "String.h"
+#include "framework/String.h"
 
 // Code page of every fixed text of the program and of the version note.
 const unsigned kFixedTextCodePage = 1250;

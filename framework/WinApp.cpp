@@ -1,5 +1,5 @@
 // CWinApp: start of the application.
-#include "WinApp.h"
+#include "framework/WinApp.h"
 
 int CWinApp::Run(HINSTANCE instance)
 {

@@ -1,5 +1,5 @@
 // CWnd: forwards that need more than one line.
-#include "Wnd.h"
+#include "framework/Wnd.h"
 
 #include <vector>
 

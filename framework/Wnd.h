@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "String.h"
+#include "framework/String.h"
 
 class CWnd {
 public:

@@ -1,5 +1,5 @@
 // CWorkerThread.
-#include "WorkerThread.h"
+#include "framework/WorkerThread.h"
 
 CWorkerThread::CWorkerThread(std::function<void()> work) : m_work(std::move(work))
 {

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "Handle.h"
+#include "framework/Handle.h"
 
 class CWorkerThread {
 public:

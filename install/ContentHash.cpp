@@ -1,5 +1,5 @@
 // xxHash32 over a stream.
-#include "ContentHash.h"
+#include "install/ContentHash.h"
 
 #include <cstring>
 

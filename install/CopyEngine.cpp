@@ -1,5 +1,5 @@
 // The install run's copy, all or nothing.
-#include "CopyEngine.h"
+#include "install/CopyEngine.h"
 
 #include <mutex>
 #include <new>
@@ -7,11 +7,13 @@
 #include <thread>
 #include <vector>
 
-#include "FileCopy.h"
-#include "RestoreFolder.h"
-#include "RestorePoint.h"
-#include "UndoFolder.h"
-#include "UndoRecord.h"
+#include "install/FileCopy.h"
+#include "install/InstallerFolders.h"
+#include "install/RecordFile.h"
+#include "install/RestoreFolder.h"
+#include "install/RestorePoint.h"
+#include "install/UndoFolder.h"
+#include "install/UndoRecord.h"
 
 namespace {
 

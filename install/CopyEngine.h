@@ -8,9 +8,9 @@
 #include <atomic>
 #include <string>
 
-#include "../framework/Handle.h"
-#include "../framework/WorkerThread.h"
-#include "CopyPlan.h"
+#include "framework/Handle.h"
+#include "framework/WorkerThread.h"
+#include "install/CopyPlan.h"
 
 // What the worker tells the window thread while it runs, and the window thread's cancel.
 struct CopyProgress {

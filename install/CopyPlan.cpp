@@ -1,9 +1,9 @@
 // The install run's copy plan.
-#include "CopyPlan.h"
+#include "install/CopyPlan.h"
 
 #include <map>
 
-#include "InstallPlan.h"
+#include "install/InstallPlan.h"
 
 namespace {
 

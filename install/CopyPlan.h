@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "GamePaths.h"
+#include "install/GamePaths.h"
 
 // What stands at a path before the run, and whether it is a link (a symbolic link or junction).
 struct PathProbe {

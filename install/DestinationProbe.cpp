@@ -1,9 +1,9 @@
 // What stands at each destination before a run.
-#include "DestinationProbe.h"
+#include "install/DestinationProbe.h"
 
 #include <windows.h>
 
-#include "FileCopy.h"
+#include "install/FileCopy.h"
 
 PathProbe CDestinationProbe::operator()(const std::wstring& path)
 {

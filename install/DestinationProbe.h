@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "CopyPlan.h"
+#include "install/CopyPlan.h"
 
 class CDestinationProbe {
 public:

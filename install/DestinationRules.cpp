@@ -1,7 +1,7 @@
 // The destination rules, kept in one table and read over bytes or UTF-16 code units alike.
-#include "DestinationRules.h"
+#include "install/DestinationRules.h"
 
-#include "GamePaths.h"
+#include "install/GamePaths.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "../framework/String.h"
+#include "framework/String.h"
 
 // True when a destination stays inside the game directory: not absolute (no drive letter, no
 // leading double backslash) and never climbing above its root with "..".

@@ -1,8 +1,8 @@
 // Copying one file in chunks, and the file operations of the install run and its undo.
-#include "FileCopy.h"
+#include "install/FileCopy.h"
 
-#include "../framework/Handle.h"
-#include "ContentHash.h"
+#include "framework/Handle.h"
+#include "install/ContentHash.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "CopyPlan.h"
-#include "RestorePoint.h"
+#include "install/CopyPlan.h"
+#include "install/RestorePoint.h"
 
 // Why a copy stopped: the system's error code (0 when it did not) and on which side.
 struct CopyError {

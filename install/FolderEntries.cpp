@@ -1,5 +1,5 @@
 // The installer's own folders as they stand on disk.
-#include "FolderEntries.h"
+#include "install/FolderEntries.h"
 
 // The entries of a folder that is no link (the caller has made sure).
 std::vector<FolderEntry> EntriesOf(const std::wstring& folder)

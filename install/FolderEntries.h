@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "RecoveryRules.h"
+#include "install/RecoveryRules.h"
 
 struct FolderEntry {
     std::wstring name;

@@ -1,5 +1,5 @@
 // Paths inside the game folder.
-#include "GamePaths.h"
+#include "install/GamePaths.h"
 
 #include <algorithm>
 #include <iterator>
@@ -14,7 +14,7 @@ struct UpcaseRun {
 };
 
 const UpcaseRun kUpcaseRuns[] = {
-#include "UpcaseTable.inc"
+#include "install/UpcaseTable.inc"
 };
 
 bool IsSeparator(wchar_t ch)

@@ -1,5 +1,5 @@
 // Registry lookup of the game's installation path.
-#include "GameRegistry.h"
+#include "install/GameRegistry.h"
 
 #include <windows.h>
 

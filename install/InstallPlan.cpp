@@ -1,7 +1,7 @@
 // The install run's decisions.
-#include "InstallPlan.h"
+#include "install/InstallPlan.h"
 
-#include "Manifest.h"
+#include "install/Manifest.h"
 
 namespace {
 

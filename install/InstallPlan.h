@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "../framework/String.h"
+#include "framework/String.h"
 
 // True when the source names a file in the game directory ("<GAMEDIR>", any letter case): as
 // the list's bytes, or as the UTF-16 the copy works with.

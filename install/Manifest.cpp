@@ -1,5 +1,5 @@
 // The install list parser.
-#include "Manifest.h"
+#include "install/Manifest.h"
 
 #include <utility>
 

@@ -3,9 +3,9 @@
 
 #include <functional>
 
-#include "../framework/String.h"
-#include "../framework/StringArray.h"
-#include "DestinationRules.h"
+#include "framework/String.h"
+#include "framework/StringArray.h"
+#include "install/DestinationRules.h"
 
 // Marker of a file shipped beside the installer; matched byte for byte at the start of a source.
 const char kInstallerDirMarker[] = "<INSTDIR>";

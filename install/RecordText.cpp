@@ -1,9 +1,9 @@
 // The records' line format.
-#include "RecordText.h"
+#include "install/RecordText.h"
 
-#include "../framework/Utf8.h"
-#include "DestinationRules.h"
-#include "GamePaths.h"
+#include "framework/Utf8.h"
+#include "install/DestinationRules.h"
+#include "install/GamePaths.h"
 
 void AppendLine(std::string& out, const char* kind, const std::string& bytes)
 {

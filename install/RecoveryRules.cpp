@@ -1,5 +1,5 @@
 // What to do with an undo folder found in the game folder.
-#include "RecoveryRules.h"
+#include "install/RecoveryRules.h"
 
 RecoveryAction DecideRecovery(const UndoFolderFacts& facts)
 {

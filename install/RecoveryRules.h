@@ -2,7 +2,7 @@
 // what stands there; the undo folder's files are only ever acted on through a record that passed.
 #pragma once
 
-#include "UndoRecord.h"
+#include "install/UndoRecord.h"
 
 enum class UndoFolderKind {
     Missing,

@@ -1,9 +1,9 @@
 // The restore's command line.
-#include "RestoreCommand.h"
+#include "install/RestoreCommand.h"
 
 #include <vector>
 
-#include "GamePaths.h"
+#include "install/GamePaths.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "../framework/Handle.h"
-#include "RestorePoint.h"
+#include "framework/Handle.h"
+#include "install/RestorePoint.h"
 
 enum class RestoreFolderState {
     Missing,  // no restore point
@@ -20,16 +20,6 @@ enum class RestoreFolderState {
 RestoreFolderState ReadRestoreFolder(const std::wstring& gameDir, RestorePoint& point);
 // What the restore folder holds, in bytes: what keeping the originals costs on disk.
 unsigned long long RestoreFolderBytes(const std::wstring& gameDir);
-
-// Writes a record into `folder` under `name`, created new and flushed; `held` keeps it open,
-// shared for reading only, when given. Returns 0 or the system's error.
-DWORD WriteRecordFile(const std::wstring& path, const std::string& bytes, CHandle* held);
-// Reads a record of ours (at most 64 MiB); false when it cannot.
-bool ReadRecordFile(const std::wstring& path, std::string& bytes);
-
-// Deletes a record so that the deletion is on disk when it returns, waiting a few seconds for a
-// program that holds it (a virus scanner, an indexer). 0 or the system's error; cancel() ends the wait.
-DWORD DeleteRecordDurably(const std::wstring& folder, const std::wstring& name, const std::function<bool()>& cancel);
 
 // After an install's commit: the originals the staged restore point keeps go from the undo folder
 // into the restore folder, then the record, then the undo folder is cleared. Run again after a

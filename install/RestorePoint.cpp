@@ -1,12 +1,12 @@
 // The restore point's record, how installs add to it, and the restore's steps.
-#include "RestorePoint.h"
+#include "install/RestorePoint.h"
 
 #include <map>
 #include <set>
 
-#include "../framework/Utf8.h"
-#include "GamePaths.h"
-#include "RecordText.h"
+#include "framework/Utf8.h"
+#include "install/GamePaths.h"
+#include "install/RecordText.h"
 
 namespace {
 
@@ -14,7 +14,6 @@ const char kPointHeader[] = "VELANInst restore 1\n";
 const char kJournalHeader[] = "VELANInst restoring 1\n";
 const char kEnd[] = "end\n";
 const wchar_t kAsideSuffix[] = L".out";
-const wchar_t kPartSuffix[] = L".part";
 
 bool AllDigits(const std::wstring& text, std::size_t from, std::size_t to)
 {
@@ -101,7 +100,7 @@ bool IsRestoreFileName(const std::wstring& name)
     std::wstring suffix = kAsideSuffix;
     bool aside = name.size() > suffix.size() && SamePath(name.substr(name.size() - suffix.size()), suffix) &&
                  AllDigits(name, 0, name.size() - suffix.size());
-    suffix += kPartSuffix;
+    suffix += WideAscii(kPartSuffix);
     aside = aside || (name.size() > suffix.size() && SamePath(name.substr(name.size() - suffix.size()), suffix) &&
                       AllDigits(name, 0, name.size() - suffix.size()));
     return aside || IsKeptName(name) || SamePath(name, WideAscii(kRestoreRecordName)) ||
@@ -270,7 +269,7 @@ std::vector<FileMove> MovesOf(const RestoreJournal& journal, const std::wstring&
         const std::wstring path = gameDir + step.relative;
         const int at = static_cast<int>(i);
         const std::wstring aside = restoreDir + MovedAsideName(at);
-        if (step.aside) moves.push_back(FileMove{path, aside, aside + kPartSuffix, at});
+        if (step.aside) moves.push_back(FileMove{path, aside, aside + WideAscii(kPartSuffix), at});
         if (!step.kept.empty()) moves.push_back(FileMove{restoreDir + step.kept, path, std::wstring(), at});
     }
     return moves;

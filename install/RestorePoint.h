@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "CopyPlan.h"
-#include "UndoRecord.h"
+#include "install/CopyPlan.h"
+#include "install/UndoRecord.h"
 
 // The restore point's record (staged in the undo folder until the run commits, then moved into
 // the restore folder), and the journal a restore keeps in the restore folder while it runs.

@@ -1,11 +1,12 @@
 // The restore run.
-#include "RestoreRun.h"
+#include "install/RestoreRun.h"
 
 #include <new>
 
-#include "FileCopy.h"
-#include "GamePaths.h"
-#include "RestoreFolder.h"
+#include "install/FileCopy.h"
+#include "install/GamePaths.h"
+#include "install/RecordFile.h"
+#include "install/RestoreFolder.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "../framework/Handle.h"
-#include "../framework/WorkerThread.h"
-#include "CopyEngine.h"
+#include "framework/Handle.h"
+#include "framework/WorkerThread.h"
+#include "install/CopyEngine.h"
 
 enum class RestoreResult {
     Done,

@@ -1,5 +1,5 @@
 // The claim an install run holds on a game folder.
-#include "RunClaim.h"
+#include "install/RunClaim.h"
 
 #include <cstdio>
 

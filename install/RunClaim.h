@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "../framework/Handle.h"
+#include "framework/Handle.h"
 
 class CRunClaim {
 public:

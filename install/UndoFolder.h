@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "../framework/Handle.h"
-#include "UndoRecord.h"
+#include "framework/Handle.h"
+#include "install/FolderEntries.h"
+#include "install/UndoRecord.h"
 
 // Creates the undo folder and writes the record into it, flushed to disk before it returns, since
 // every later change relies on it. The record stays open in `held`, shared for reading only, while
@@ -21,6 +22,9 @@ DWORD CreateUndoFolder(const std::wstring& undoDir, const UndoRecord& record, CH
 // the run. Returns 0 or the system's error, and then nothing has changed; cancel() ends the wait.
 DWORD CommitRun(const std::wstring& undoDir, CHandle& held, const std::function<bool()>& cancel);
 
+// True for a plain file under a name a run puts in its undo folder.
+bool IsRunFile(const FolderEntry& entry);
+
 // After the commit: the replaced originals, then the folder. What cannot go now (a file held open)
 // the next start clears.
 void ClearUndoFolder(const std::wstring& undoDir);
@@ -28,14 +32,3 @@ void ClearUndoFolder(const std::wstring& undoDir);
 // Puts back what the run of `record` changed, as far as it got, then clears the undo folder.
 // False when something could not be put back: the folder and its record then stay for a later try.
 bool UndoRun(const std::wstring& gameDir, const UndoRecord& record, std::vector<char>& buffer);
-
-enum class Recovery {
-    None,     // no unfinished run, or one that had changed nothing yet
-    Undone,   // a run cut off midway was undone
-    Failed,   // it could not be undone completely; the undo folder stays
-    Busy,     // a live run owns the undo folder
-    Refused,  // the undo folder is not one this installer can undo from: nothing was touched
-};
-
-// Undoes a run cut off without warning (the process killed, the power lost) in this game folder.
-Recovery RecoverUnfinishedRun(const std::wstring& gameDir);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "CopyPlan.h"
+#include "install/CopyPlan.h"
 
 // The record's file inside the undo folder.
 const char kUndoRecordName[] = "undo.rec";
@@ -25,18 +25,11 @@ struct UndoRecord {
 // The record of a plan: its new folders and every step.
 UndoRecord RecordOf(const CopyPlan& plan);
 
-// Names inside the undo folder: the original of entry i, the same while it is being copied from
-// another volume, and whether a name is one a run puts there (the record, an original, a part,
-// the restore point it stages and the program kept with it).
+// Names inside the undo folder: the original of entry i, and the same while it is being copied
+// from another volume.
+const char kPartSuffix[] = ".part";
 std::wstring AsideName(int entry);
 std::wstring PartName(int entry);
-bool IsRunFileName(const std::wstring& name);
-
-// True when a file function would refuse a path of the run's undo folder or of the restore folder
-// as too long: the folder's own, or a name the run or a later restore puts in it. Checked before
-// the first change, as such a failure would otherwise come only midway or after the commit.
-// gameDir ends in a backslash.
-bool UndoFolderTooDeep(const CopyPlan& plan, const std::wstring& gameDir);
 
 // The record as bytes: paths as UTF-8, each with its length, so that any name comes back
 // exactly whatever code page the reading process has.

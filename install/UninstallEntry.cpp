@@ -1,12 +1,12 @@
 // The entry in the list of installed programs.
-#include "UninstallEntry.h"
+#include "install/UninstallEntry.h"
 
 #include <cstdio>
 
-#include "../framework/Utf8.h"
-#include "ContentHash.h"
-#include "GamePaths.h"
-#include "RestorePoint.h"
+#include "framework/Utf8.h"
+#include "install/ContentHash.h"
+#include "install/GamePaths.h"
+#include "install/RestorePoint.h"
 
 namespace {
 

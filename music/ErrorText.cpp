@@ -1,5 +1,5 @@
 // The error-text table.
-#include "ErrorText.h"
+#include "music/ErrorText.h"
 
 namespace {
 

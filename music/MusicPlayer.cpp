@@ -1,7 +1,7 @@
 // CMusicPlayer: library set-up, the worker's poll loop and the ordered shutdown.
-#include "MusicPlayer.h"
+#include "music/MusicPlayer.h"
 
-#include "ErrorText.h"
+#include "music/ErrorText.h"
 
 BOOL g_bSoundInit = FALSE;
 

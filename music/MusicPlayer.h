@@ -5,9 +5,9 @@
 
 #include <atomic>
 
-#include "../framework/Handle.h"
-#include "../framework/String.h"
-#include "../soundlib/fsound.h"
+#include "framework/Handle.h"
+#include "framework/String.h"
+#include "soundlib/fsound.h"
 
 // Whether a player has initialised the sound library and not yet closed it.
 extern BOOL g_bSoundInit;

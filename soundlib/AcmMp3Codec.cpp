@@ -1,7 +1,7 @@
 // The formats the ACM's Layer III codec is opened with, and the buffers it converts between.
-#include "AcmMp3Codec.h"
+#include "soundlib/AcmMp3Codec.h"
 
-#include "AcmStream.h"
+#include "soundlib/AcmStream.h"
 
 namespace soundlib {
 namespace {

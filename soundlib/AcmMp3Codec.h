@@ -1,7 +1,7 @@
 // The system's MP3 codec, reached through the Audio Compression Manager.
 #pragma once
 
-#include "PcmCodec.h"
+#include "soundlib/PcmCodec.h"
 
 namespace soundlib {
 

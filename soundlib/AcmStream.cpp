@@ -1,5 +1,5 @@
 // acmStreamOpen/Prepare/Convert with the unconsumed input carried over between calls.
-#include "AcmStream.h"
+#include "soundlib/AcmStream.h"
 
 #include <cstring>
 

@@ -11,8 +11,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "PcmCodec.h"
-#include "SystemSound.h"
+#include "soundlib/PcmCodec.h"
+#include "soundlib/SystemSound.h"
 
 namespace soundlib {
 

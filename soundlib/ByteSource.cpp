@@ -1,5 +1,5 @@
 // Exact reads from a ByteSource.
-#include "ByteSource.h"
+#include "soundlib/ByteSource.h"
 
 namespace soundlib {
 

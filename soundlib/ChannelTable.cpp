@@ -1,5 +1,5 @@
 // Channel claims and releases.
-#include "ChannelTable.h"
+#include "soundlib/ChannelTable.h"
 
 namespace soundlib {
 

@@ -2,8 +2,8 @@
 #include <mutex>
 #include <new>
 
-#include "Library.h"
-#include "fsound.h"
+#include "soundlib/Library.h"
+#include "soundlib/fsound.h"
 
 using soundlib::Library;
 

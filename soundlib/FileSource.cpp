@@ -1,9 +1,9 @@
 // Reading a sound file through one Win32 handle and a small block cache.
-#include "FileSource.h"
+#include "soundlib/FileSource.h"
 
 #include <cstring>
 
-#include "fsound.h"
+#include "soundlib/fsound.h"
 
 namespace soundlib {
 namespace {

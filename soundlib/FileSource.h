@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "ByteSource.h"
-#include "Win32Handle.h"
+#include "soundlib/ByteSource.h"
+#include "soundlib/Win32Handle.h"
 
 namespace soundlib {
 

@@ -1,13 +1,13 @@
 // Each entry point's work once the call has been checked against the session rules.
-#include "Library.h"
+#include "soundlib/Library.h"
 
 #include <algorithm>
 #include <climits>
 
-#include "OpenSound.h"
-#include "OutputDevice.h"
-#include "PlayPosition.h"
-#include "fsound.h"
+#include "soundlib/OpenSound.h"
+#include "soundlib/OutputDevice.h"
+#include "soundlib/PlayPosition.h"
+#include "soundlib/fsound.h"
 
 namespace soundlib {
 namespace {

@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "ChannelTable.h"
-#include "Session.h"
-#include "Stream.h"
+#include "soundlib/ChannelTable.h"
+#include "soundlib/Session.h"
+#include "soundlib/Stream.h"
 
 namespace soundlib {
 

@@ -1,9 +1,9 @@
 // MP3 frames fed to the codec from the file and its PCM handed out in whole sample frames.
-#include "Mp3Decoder.h"
+#include "soundlib/Mp3Decoder.h"
 
 #include <cstring>
 
-#include "fsound.h"
+#include "soundlib/fsound.h"
 
 namespace soundlib {
 

@@ -3,10 +3,10 @@
 
 #include <memory>
 
-#include "ByteSource.h"
-#include "Decoder.h"
-#include "Mp3Scan.h"
-#include "PcmCodec.h"
+#include "soundlib/ByteSource.h"
+#include "soundlib/Decoder.h"
+#include "soundlib/Mp3Scan.h"
+#include "soundlib/PcmCodec.h"
 
 namespace soundlib {
 

@@ -1,5 +1,5 @@
 // Layer III header fields, tables of bitrates and sample rates, and ID3v2 sizes.
-#include "Mp3Frame.h"
+#include "soundlib/Mp3Frame.h"
 
 namespace soundlib {
 namespace {

@@ -1,5 +1,5 @@
 // Frame walk over an MP3 file: start detection, frame counting and the Xing/Info frame.
-#include "Mp3Scan.h"
+#include "soundlib/Mp3Scan.h"
 
 #include <vector>
 

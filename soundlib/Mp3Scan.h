@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "ByteSource.h"
-#include "Mp3Frame.h"
+#include "soundlib/ByteSource.h"
+#include "soundlib/Mp3Frame.h"
 
 namespace soundlib {
 

@@ -1,13 +1,13 @@
 // Format detection followed by the matching decoder; a file name's extension is never consulted.
-#include "OpenDecoder.h"
+#include "soundlib/OpenDecoder.h"
 
-#include "Mp3Decoder.h"
-#include "SoundFormat.h"
-#include "WavDecoder.h"
-#include "fsound.h"
+#include "soundlib/Mp3Decoder.h"
+#include "soundlib/SoundFormat.h"
+#include "soundlib/WavDecoder.h"
+#include "soundlib/fsound.h"
 
 #if defined(SOUNDLIB_VORBIS)
-#include "VorbisDecoder.h"
+#include "soundlib/VorbisDecoder.h"
 #endif
 
 namespace soundlib {

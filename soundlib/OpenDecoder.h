@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "ByteSource.h"
-#include "Decoder.h"
-#include "PcmCodec.h"
+#include "soundlib/ByteSource.h"
+#include "soundlib/Decoder.h"
+#include "soundlib/PcmCodec.h"
 
 namespace soundlib {
 

@@ -1,10 +1,10 @@
 // A sound file (or a section of one) opened through the library's bounded file source.
-#include "OpenSound.h"
+#include "soundlib/OpenSound.h"
 
-#include "AcmMp3Codec.h"
-#include "FileSource.h"
-#include "OpenDecoder.h"
-#include "fsound.h"
+#include "soundlib/AcmMp3Codec.h"
+#include "soundlib/FileSource.h"
+#include "soundlib/OpenDecoder.h"
+#include "soundlib/fsound.h"
 
 namespace soundlib {
 

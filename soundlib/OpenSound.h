@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "Decoder.h"
+#include "soundlib/Decoder.h"
 
 namespace soundlib {
 

@@ -1,11 +1,11 @@
 // A trial open of the default waveOut device for FSOUND_Init.
-#include "OutputDevice.h"
+#include "soundlib/OutputDevice.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "SystemSound.h"
-#include "fsound.h"
+#include "soundlib/SystemSound.h"
+#include "soundlib/fsound.h"
 
 namespace soundlib {
 

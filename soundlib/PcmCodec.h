@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "Mp3Frame.h"
+#include "soundlib/Mp3Frame.h"
 
 namespace soundlib {
 

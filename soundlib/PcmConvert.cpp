@@ -1,5 +1,5 @@
 // 8-bit to 16-bit PCM widening.
-#include "PcmConvert.h"
+#include "soundlib/PcmConvert.h"
 
 namespace soundlib {
 

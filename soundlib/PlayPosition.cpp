@@ -1,5 +1,5 @@
 // Position clamping against the announced length.
-#include "PlayPosition.h"
+#include "soundlib/PlayPosition.h"
 
 namespace soundlib {
 

@@ -1,9 +1,9 @@
 // Priming the buffers, the event-driven feeder loop and the position the device has reached.
-#include "Playback.h"
+#include "soundlib/Playback.h"
 
 #include <process.h>
 
-#include "fsound.h"
+#include "soundlib/fsound.h"
 
 namespace soundlib {
 namespace {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <mutex>
 
-#include "Decoder.h"
-#include "WaveOutQueue.h"
-#include "Win32Handle.h"
+#include "soundlib/Decoder.h"
+#include "soundlib/WaveOutQueue.h"
+#include "soundlib/Win32Handle.h"
 
 namespace soundlib {
 

@@ -1,7 +1,7 @@
 // Argument ranges and call-order rules of the library's entry points.
-#include "Session.h"
+#include "soundlib/Session.h"
 
-#include "fsound.h"
+#include "soundlib/fsound.h"
 
 namespace soundlib {
 namespace {

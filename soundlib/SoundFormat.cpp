@@ -1,11 +1,11 @@
 // Content sniffing: RIFF/WAVE and Ogg signatures first, MP3 frame runs last because they are the weakest sign.
-#include "SoundFormat.h"
+#include "soundlib/SoundFormat.h"
 
 #include <cstdint>
 #include <cstring>
 
-#include "Bytes.h"
-#include "Mp3Scan.h"
+#include "soundlib/Bytes.h"
+#include "soundlib/Mp3Scan.h"
 
 namespace soundlib {
 

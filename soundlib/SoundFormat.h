@@ -1,7 +1,7 @@
 // Which decoder a file needs, judged by its content alone.
 #pragma once
 
-#include "ByteSource.h"
+#include "soundlib/ByteSource.h"
 
 namespace soundlib {
 

@@ -1,5 +1,5 @@
 // stb_vorbis's allocations, bounded per open and zeroed.
-#include "StbHeap.h"
+#include "soundlib/StbHeap.h"
 
 #include <cstdlib>
 

@@ -13,7 +13,7 @@
 #include <alloca.h>
 #endif
 
-#include "StbHeap.h"
+#include "soundlib/StbHeap.h"
 
 /* A failed open makes stb free what it set up so far, so a hostile header reaches its cleanup:
    blocks come zeroed and bounded per open (see StbHeap.h). Its own arena (stb_vorbis_alloc) is

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "Decoder.h"
-#include "Playback.h"
+#include "soundlib/Decoder.h"
+#include "soundlib/Playback.h"
 
 struct FSOUND_STREAM {
     std::unique_ptr<soundlib::Decoder> decoder;

@@ -1,5 +1,5 @@
 // The platform's sound functions, from the system folder.
-#include "SystemSound.h"
+#include "soundlib/SystemSound.h"
 
 #include <string>
 

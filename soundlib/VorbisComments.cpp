@@ -1,11 +1,11 @@
 // Reassembles the comment packet from its Ogg pages and checks every length in it against its end.
-#include "VorbisComments.h"
+#include "soundlib/VorbisComments.h"
 
 #include <climits>
 #include <cstring>
 #include <vector>
 
-#include "fsound.h"
+#include "soundlib/fsound.h"
 
 namespace soundlib {
 namespace {

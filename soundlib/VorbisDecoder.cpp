@@ -1,5 +1,5 @@
 // stb_vorbis over the section's bytes in memory; more than two channels are mixed down to stereo.
-#include "VorbisDecoder.h"
+#include "soundlib/VorbisDecoder.h"
 
 #include <climits>
 
@@ -7,9 +7,9 @@
 #define STB_VORBIS_HEADER_ONLY
 #include <stb_vorbis.h>
 
-#include "StbHeap.h"
-#include "VorbisComments.h"
-#include "fsound.h"
+#include "soundlib/StbHeap.h"
+#include "soundlib/VorbisComments.h"
+#include "soundlib/fsound.h"
 
 namespace soundlib {
 namespace {

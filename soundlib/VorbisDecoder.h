@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "ByteSource.h"
-#include "Decoder.h"
+#include "soundlib/ByteSource.h"
+#include "soundlib/Decoder.h"
 
 typedef struct stb_vorbis stb_vorbis;
 

@@ -1,8 +1,8 @@
 // WAV data chunk reading and 8-bit widening.
-#include "WavDecoder.h"
+#include "soundlib/WavDecoder.h"
 
-#include "PcmConvert.h"
-#include "fsound.h"
+#include "soundlib/PcmConvert.h"
+#include "soundlib/fsound.h"
 
 namespace soundlib {
 

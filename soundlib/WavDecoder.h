@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "Decoder.h"
-#include "ByteSource.h"
-#include "WavHeader.h"
+#include "soundlib/ByteSource.h"
+#include "soundlib/Decoder.h"
+#include "soundlib/WavHeader.h"
 
 namespace soundlib {
 

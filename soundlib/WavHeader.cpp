@@ -1,10 +1,10 @@
 // RIFF/WAVE chunk walk: finds "fmt " and "data" wherever they are among other chunks.
-#include "WavHeader.h"
+#include "soundlib/WavHeader.h"
 
 #include <cstring>
 
-#include "Bytes.h"
-#include "Decoder.h"
+#include "soundlib/Bytes.h"
+#include "soundlib/Decoder.h"
 
 namespace soundlib {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ByteSource.h"
+#include "soundlib/ByteSource.h"
 
 namespace soundlib {
 

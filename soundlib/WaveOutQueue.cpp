@@ -1,7 +1,7 @@
 // waveOutOpen with CALLBACK_EVENT, header preparation and the reset on destruction.
-#include "WaveOutQueue.h"
+#include "soundlib/WaveOutQueue.h"
 
-#include "SystemSound.h"
+#include "soundlib/SystemSound.h"
 
 namespace soundlib {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "Decoder.h"
+#include "soundlib/Decoder.h"
 
 namespace soundlib {
 

@@ -43,8 +43,8 @@ fault names-code-page  install/RecordText.cpp 'AppendLine(out, kind, Utf8FromUtf
 fault link-entered     install/FolderEntries.cpp 'if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return UndoFolderKind::Link;' '' 'unit|gui'
 fault link-followed    install/FolderEntries.cpp 'folder.substr(0, folder.size() - 1).c_str()' 'folder.c_str()' 'unit|gui'
 fault any-name-cleared install/UndoFolder.cpp 'IsRunFileName(entry.name);' 'true;' unit
-fault held-not-live    install/UndoFolder.cpp 'error == ERROR_SHARING_VIOLATION ? RecordState::Held' 'error == ERROR_SHARING_VIOLATION ? RecordState::Missing' unit
-fault commit-hasty     install/RestoreFolder.cpp 'const DWORD kCommitWaitMs = 5000;' 'const DWORD kCommitWaitMs = 0;' unit
+fault held-not-live    install/RunRecovery.cpp 'error == ERROR_SHARING_VIOLATION ? RecordState::Held' 'error == ERROR_SHARING_VIOLATION ? RecordState::Missing' unit
+fault commit-hasty     install/RecordFile.h 'const DWORD kCommitWaitMs = 5000;' 'const DWORD kCommitWaitMs = 0;' unit
 fault abandoned-busy   install/RunClaim.cpp 'm_owned = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;' 'm_owned = wait == WAIT_OBJECT_0;' unit
 fault no-precheck      install/CopyEngine.cpp 'if (error) {' 'if (false) {' unit
 fault no-undo          install/CopyEngine.cpp 'restored = UndoRun(m_gameDir, record, m_buffer);' 'restored = true;' unit
@@ -94,7 +94,7 @@ fault button-state     ui/BitmapButton.cpp '(itemState & ODS_DISABLED) != 0' 'fa
 # The picture.
 fault not-stretched    ui/PictureBitmap.cpp 'rect.right - rect.left, rect.bottom - rect.top, memory.Get()' 'size.cx, size.cy, memory.Get()' 'unit|gui'
 fault silent-folder    ui/PictureBitmap.cpp 'ReportFileError(CFileException::FromLastError(path));' '' 'unit|gui'
-fault stream-stuck     ui/FileReadStream.cpp 'm_position += chunk;' '' 'unit|gui'
+fault stream-stuck     framework/FileReadStream.cpp 'm_position += chunk;' '' 'unit|gui'
 # The registry.
 fault registry-short   install/GameRegistry.cpp 'DWORD size = kBufferBytes;' 'DWORD size = kBufferBytes - 1;' 'unit|gui'
 fault registry-long    install/GameRegistry.cpp 'DWORD size = kBufferBytes;' 'DWORD size = kBufferBytes + 1;' 'unit|gui'

@@ -1,7 +1,7 @@
 // CBitmapButton: skin loading and drawing.
-#include "BitmapButton.h"
+#include "ui/BitmapButton.h"
 
-#include "../framework/Probe.h"
+#include "framework/Probe.h"
 
 namespace {
 

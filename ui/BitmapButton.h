@@ -1,9 +1,9 @@
 // CBitmapButton: an owner-drawn button that shows one of four bitmaps and nothing else.
 #pragma once
 
-#include "../framework/Button.h"
-#include "../framework/Gdi.h"
-#include "SkinSets.h"
+#include "framework/Button.h"
+#include "framework/Gdi.h"
+#include "ui/SkinSets.h"
 
 class CBitmapButton : public CButton {
 public:

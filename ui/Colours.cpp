@@ -1,7 +1,7 @@
 // The control colour table.
-#include "Colours.h"
+#include "ui/Colours.h"
 
-#include "../res/Resource.h"
+#include "res/Resource.h"
 
 bool ColoursForControl(int id, ControlColours& colours)
 {

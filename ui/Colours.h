@@ -1,7 +1,7 @@
 // Colours of the three text controls, laid out 0x00BBGGRR.
 #pragma once
 
-#include "../res/Resource.h"
+#include "res/Resource.h"
 
 struct ControlColours {
     unsigned textBackground;

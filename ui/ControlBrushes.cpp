@@ -1,7 +1,7 @@
 // CControlBrushes: colours applied to a control's drawing surface.
-#include "ControlBrushes.h"
+#include "ui/ControlBrushes.h"
 
-#include "Colours.h"
+#include "ui/Colours.h"
 
 HBRUSH CControlBrushes::Apply(int controlId, HDC hdc)
 {

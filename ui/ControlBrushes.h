@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "../framework/Gdi.h"
+#include "framework/Gdi.h"
 
 class CControlBrushes {
 public:

@@ -1,9 +1,9 @@
 // CCopyProgressDlg: the copy's progress window.
-#include "CopyProgressDlg.h"
+#include "ui/CopyProgressDlg.h"
 
 #include <commctrl.h>
 
-#include "../res/Resource.h"
+#include "res/Resource.h"
 
 namespace {
 const int kBarRange = 1000;

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <string>
 
-#include "../framework/Dialog.h"
+#include "framework/Dialog.h"
 
 class CCopyProgressDlg : public CDialog {
 public:

@@ -1,7 +1,11 @@
 // Hover tracking decisions: whether a point is on a button and what a tick changes.
 #pragma once
 
-#include "../framework/Placement.h"
+#include "framework/Placement.h"
+
+// Hover tracking polls the pointer on this timer.
+const unsigned kHoverTimerId = 1;
+const unsigned kHoverPeriodMs = 100;
 
 // Right and bottom edges lie outside: left <= x < right, top <= y < bottom.
 inline bool PointInside(const Box& box, long x, long y)

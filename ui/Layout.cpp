@@ -1,5 +1,5 @@
 // The bold font and the path-box shrink.
-#include "Layout.h"
+#include "ui/Layout.h"
 
 LOGFONTW BoldFontDescription()
 {

@@ -3,10 +3,6 @@
 
 #include <windows.h>
 
-// Hover tracking polls the pointer on this timer.
-const UINT_PTR kHoverTimerId = 1;
-const UINT kHoverPeriodMs = 100;
-
 // The path box loses this many pixels at its bottom edge at start-up.
 const int kPathBoxShrink = 4;
 

@@ -1,15 +1,15 @@
 // CPictureBitmap: loading through the platform's picture loader, and stretched drawing.
-#include "PictureBitmap.h"
+#include "ui/PictureBitmap.h"
 
 #include <olectl.h>
 
 #include <new>
 
-#include "../framework/FileException.h"
-#include "../framework/Handle.h"
-#include "../framework/ModulePath.h"
-#include "../framework/WideText.h"
-#include "FileReadStream.h"
+#include "framework/FileException.h"
+#include "framework/Handle.h"
+#include "framework/ModulePath.h"
+#include "framework/WideText.h"
+#include "framework/FileReadStream.h"
 
 namespace {
 

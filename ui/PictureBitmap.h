@@ -1,8 +1,8 @@
 // CPictureBitmap: a bitmap loaded from a picture file (JPEG, GIF, BMP by content), drawn stretched.
 #pragma once
 
-#include "../framework/Gdi.h"
-#include "../framework/String.h"
+#include "framework/Gdi.h"
+#include "framework/String.h"
 
 class CPictureBitmap : public CBitmap {
 public:

@@ -1,7 +1,7 @@
 // The skin-set table and the image choice.
-#include "SkinSets.h"
+#include "ui/SkinSets.h"
 
-#include "../res/Resource.h"
+#include "res/Resource.h"
 
 const ButtonSkins kInstallSkins = {
     {IDB_INSTALL, IDB_INSTALL_PRESSED, IDB_INSTALL, IDB_INSTALL_DISABLED},

@@ -1,5 +1,5 @@
 // Status panel text composition.
-#include "StatusText.h"
+#include "ui/StatusText.h"
 
 std::wstring AppendStatusLine(const std::wstring& current, const std::wstring& line)
 {

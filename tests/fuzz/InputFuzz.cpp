@@ -11,7 +11,7 @@
 #include "install/InstallPlan.h"
 #include "install/Manifest.h"
 #include "install/UndoRecord.h"
-#include "support/LineChunks.h"
+#include "tests/support/LineChunks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

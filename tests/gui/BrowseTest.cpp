@@ -3,9 +3,9 @@
 
 #include <shlobj.h>
 
-#include "support/InstallerTest.h"
-#include "support/RemoteText.h"
-#include "support/Screen.h"
+#include "tests/support/InstallerTest.h"
+#include "tests/support/RemoteText.h"
+#include "tests/support/Screen.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "gui/InstallFixture.h"
+#include "tests/gui/InstallFixture.h"
 
 namespace {
 

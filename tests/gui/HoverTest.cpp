@@ -1,8 +1,8 @@
 // Hover tracking with the real pointer over the real window, read back from the screen and the probes build's counters.
 #include <gtest/gtest.h>
 
-#include "support/InstallerTest.h"
-#include "support/Screen.h"
+#include "tests/support/InstallerTest.h"
+#include "tests/support/Screen.h"
 
 namespace {
 

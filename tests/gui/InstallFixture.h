@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "support/InstallerTest.h"
-#include "support/Screen.h"
-#include "support/TreeSnapshot.h"
+#include "tests/support/InstallerTest.h"
+#include "tests/support/Screen.h"
+#include "tests/support/TreeSnapshot.h"
 
 #include <commctrl.h>
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "gui/InstallFixture.h"
-#include "support/Screen.h"
+#include "tests/gui/InstallFixture.h"
+#include "tests/support/Screen.h"
 
 TEST_F(Install, TypicalRunFromRegistryToPlayWithTheLauncherGoneOnce)
 {

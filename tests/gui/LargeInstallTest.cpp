@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "gui/InstallFixture.h"
+#include "tests/gui/InstallFixture.h"
 
 std::unique_ptr<TempFolder> LargeInstall::s_package;
 

@@ -1,8 +1,8 @@
 // Background music of the real installer, played into a file-backed sound output.
 #include <gtest/gtest.h>
 
-#include "support/InstallerTest.h"
-#include "support/SoundBytes.h"
+#include "tests/support/InstallerTest.h"
+#include "tests/support/SoundBytes.h"
 
 using GuiMusic = InstallerTest;
 

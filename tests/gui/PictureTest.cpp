@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
-#include "support/InstallerTest.h"
-#include "support/Screen.h"
+#include "tests/support/InstallerTest.h"
+#include "tests/support/Screen.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "gui/InstallFixture.h"
+#include "tests/gui/InstallFixture.h"
 
 namespace {
 

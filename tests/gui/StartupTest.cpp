@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "support/InstallerTest.h"
+#include "tests/support/InstallerTest.h"
 
 using Startup = InstallerTest;
 

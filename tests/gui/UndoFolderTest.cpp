@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "gui/InstallFixture.h"
 #include "install/RunClaim.h"
-#include "support/HostCommands.h"
+#include "tests/gui/InstallFixture.h"
+#include "tests/support/HostCommands.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The real window as the user sees it: Czech texts read back, its place, and the panels drawn in their colours; run under a Czech and a Western code page.
 #include <gtest/gtest.h>
 
-#include "support/InstallerTest.h"
-#include "support/Screen.h"
+#include "tests/support/InstallerTest.h"
+#include "tests/support/Screen.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 #include "install/CopyEngine.h"
 #include "install/DestinationProbe.h"
 #include "install/FileCopy.h"
-#include "support/TempFolder.h"
-#include "support/TreeSnapshot.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TreeSnapshot.h"
 
 // A path of the tests (system code page) as the engine takes it.
 inline std::wstring WidePath(const std::string& path)

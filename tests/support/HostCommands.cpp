@@ -1,5 +1,5 @@
 // Host programs run from a test under Wine.
-#include "HostCommands.h"
+#include "tests/support/HostCommands.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // Host paths from the environment.
-#include "HostPath.h"
+#include "tests/support/HostPath.h"
 
 #include <windows.h>
 

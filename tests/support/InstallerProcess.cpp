@@ -1,11 +1,11 @@
 // InstallerProcess: start, find windows, read texts, press buttons.
-#include "support/InstallerProcess.h"
+#include "tests/support/InstallerProcess.h"
 
 #include <cstdlib>
 #include <stdexcept>
 #include <vector>
 
-#include "support/HostCommands.h"
+#include "tests/support/HostCommands.h"
 
 InstallerProcess::InstallerProcess(const TempFolder& folder, const std::string& built)
 {

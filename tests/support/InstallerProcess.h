@@ -6,8 +6,8 @@
 #include <string>
 
 #include "res/Resource.h"
-#include "support/HostPath.h"
-#include "support/TempFolder.h"
+#include "tests/support/HostPath.h"
+#include "tests/support/TempFolder.h"
 
 // The built programs, as Windows paths: the shipped one and the one that keeps test counters.
 inline std::string InstallerExe() { return HostPathFromEnvironment("VELANINST_EXE"); }

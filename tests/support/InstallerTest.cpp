@@ -1,5 +1,5 @@
 // The shared GUI fixture: staging, starting, reading what the window shows and answering its boxes.
-#include "support/InstallerTest.h"
+#include "tests/support/InstallerTest.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "support/InstallerProcess.h"
+#include "tests/support/InstallerProcess.h"
 
 class InstallerTest : public ::testing::Test {
 protected:

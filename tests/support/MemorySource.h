@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "ByteSource.h"
+#include "soundlib/ByteSource.h"
 
 class MemorySource : public soundlib::ByteSource {
 public:

@@ -1,5 +1,5 @@
 // The text placed in the window's process for the length of one message.
-#include "RemoteText.h"
+#include "tests/support/RemoteText.h"
 
 #include "framework/Handle.h"
 

@@ -1,5 +1,5 @@
 // ScreenShot: a block copy into a top-down 32-bit bitmap, from the screen or from a bitmap file.
-#include "Screen.h"
+#include "tests/support/Screen.h"
 
 #include <algorithm>
 

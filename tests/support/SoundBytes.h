@@ -9,7 +9,7 @@
 #include <string>
 
 #if defined(_WIN32)
-#include "HostPath.h"
+#include "tests/support/HostPath.h"
 #endif
 
 inline std::string Le16(unsigned value)

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "PcmCodec.h"
+#include "soundlib/PcmCodec.h"
 
 // Takes one frame of the first frame's size at a time (at the end, whatever is left, as a real codec
 // conceals a damaged frame) and gives a frame's worth of silence for it: the decoder's feeding and

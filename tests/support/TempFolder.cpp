@@ -1,10 +1,10 @@
 // TempFolder: creation, files and recursive removal.
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <fstream>
 #include <stdexcept>
 
-#include "HostCommands.h"
+#include "tests/support/HostCommands.h"
 
 namespace {
 

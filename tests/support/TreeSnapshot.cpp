@@ -1,5 +1,5 @@
 // Snapshots of folder trees.
-#include "TreeSnapshot.h"
+#include "tests/support/TreeSnapshot.h"
 
 #include <windows.h>
 

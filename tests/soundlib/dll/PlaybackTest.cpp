@@ -1,5 +1,5 @@
 // Sound reaching an output for real: an ALSA file sink records what the device plays.
-#include "Playing.h"
+#include "tests/soundlib/dll/Playing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,9 +10,9 @@
 #include <iterator>
 #include <vector>
 
-#include "support/HostPath.h"
-#include "support/SoundBytes.h"
-#include "support/TempFolder.h"
+#include "tests/support/HostPath.h"
+#include "tests/support/SoundBytes.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fsound.h"
+#include "soundlib/fsound.h"
 
 // The mode bits the installer passes to Stream_Open (music/MusicPlayer.cpp).
 constexpr unsigned kInstallerMode = FSOUND_16BITS | FSOUND_MONO | FSOUND_SIGNED | FSOUND_MPEGACCURATE;

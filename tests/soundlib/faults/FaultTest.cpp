@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <new>
 
-#include "dll/Playing.h"
 #include "music/MusicPlayer.h"
-#include "support/SoundBytes.h"
-#include "support/TempFolder.h"
+#include "tests/soundlib/dll/Playing.h"
+#include "tests/support/SoundBytes.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

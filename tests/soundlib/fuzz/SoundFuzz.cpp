@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "Mp3Scan.h"
-#include "OpenDecoder.h"
-#include "WavHeader.h"
-#include "fsound.h"
-#include "support/MemorySource.h"
-#include "support/StandInCodec.h"
+#include "soundlib/Mp3Scan.h"
+#include "soundlib/OpenDecoder.h"
+#include "soundlib/WavHeader.h"
+#include "soundlib/fsound.h"
+#include "tests/support/MemorySource.h"
+#include "tests/support/StandInCodec.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Channel claims, and the position reported against the announced length.
 #include <gtest/gtest.h>
 
-#include "ChannelTable.h"
-#include "PlayPosition.h"
+#include "soundlib/ChannelTable.h"
+#include "soundlib/PlayPosition.h"
 
 using soundlib::ChannelTable;
 using Claim = ChannelTable::Claim;

@@ -5,11 +5,11 @@
 #include <memory>
 #include <utility>
 
-#include "OpenDecoder.h"
-#include "fsound.h"
-#include "support/MemorySource.h"
-#include "support/SoundBytes.h"
-#include "support/StandInCodec.h"
+#include "soundlib/OpenDecoder.h"
+#include "soundlib/fsound.h"
+#include "tests/support/MemorySource.h"
+#include "tests/support/SoundBytes.h"
+#include "tests/support/StandInCodec.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <utility>
 
-#include "Mp3Frame.h"
+#include "soundlib/Mp3Frame.h"
 
 using soundlib::Mp3FrameHeader;
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <tuple>
 
-#include "Mp3Scan.h"
-#include "support/MemorySource.h"
-#include "support/SoundBytes.h"
+#include "soundlib/Mp3Scan.h"
+#include "tests/support/MemorySource.h"
+#include "tests/support/SoundBytes.h"
 
 using soundlib::Mp3Result;
 

@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "Session.h"
-#include "fsound.h"
+#include "soundlib/Session.h"
+#include "soundlib/fsound.h"
 
 using soundlib::Session;
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <tuple>
 
-#include "WavHeader.h"
-#include "support/MemorySource.h"
-#include "support/SoundBytes.h"
+#include "soundlib/WavHeader.h"
+#include "tests/support/MemorySource.h"
+#include "tests/support/SoundBytes.h"
 
 using soundlib::WavResult;
 

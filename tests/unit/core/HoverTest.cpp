@@ -1,7 +1,6 @@
-// Hover decisions and the game folder's trailing backslash.
+// Hover decisions.
 #include <gtest/gtest.h>
 
-#include "install/GamePathText.h"
 #include "ui/Hover.h"
 
 TEST(Hover, RightAndBottomEdgesAreOutside)
@@ -20,11 +19,4 @@ TEST(Hover, OnlyAChangeOfStateDoesAnything)
     EXPECT_EQ(HoverStep(false, true), HoverChange::Dim);
     EXPECT_EQ(HoverStep(true, true), HoverChange::None);
     EXPECT_EQ(HoverStep(false, false), HoverChange::None);
-}
-
-TEST(GamePathText, OneTrailingBackslash)
-{
-    EXPECT_EQ(WithTrailingBackslash("E:\\Games\\X"), "E:\\Games\\X\\");
-    EXPECT_EQ(WithTrailingBackslash("E:\\"), "E:\\");
-    EXPECT_EQ(WithTrailingBackslash(" E:\\a "), " E:\\a \\");
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "support/LineChunks.h"
+#include "tests/support/LineChunks.h"
 
 using Lines = std::vector<std::string>;
 

@@ -1,9 +1,8 @@
-// Status panel text, path helpers and the sound library's text for codes it does not know.
+// Status panel text and the sound library's text for codes it does not know.
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "framework/PathText.h"
 #include "music/ErrorText.h"
 #include "ui/StatusText.h"
 
@@ -21,14 +20,6 @@ TEST(StatusText, PatternTakesItsArgumentLiterally)
     EXPECT_EQ(FillPattern(L"Nelze nalézt soubor %s", L"C:\\a%sb%d"), L"Nelze nalézt soubor C:\\a%sb%d");
     EXPECT_EQ(FillPattern(L"%s!", L""), L"!");
     EXPECT_EQ(FillPattern(L"no slot", L"x"), L"no slot");
-}
-
-TEST(PathText, FolderAndAppName)
-{
-    EXPECT_EQ(FolderOfPath("D:\\CZ\\setup.exe"), "D:\\CZ\\");
-    EXPECT_EQ(FolderOfPath("setup.exe"), "");
-    EXPECT_EQ(AppNameOfPath("D:\\CZ\\VELANInst.exe"), "VELANInst");
-    EXPECT_EQ(AppNameOfPath("D:\\a.b\\noext"), "noext");
 }
 
 TEST(ErrorText, CodesOutOfTheTableAreUnknown)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "install/InstallerFolders.h"
 #include "install/UndoRecord.h"
 
 namespace {

@@ -9,9 +9,10 @@
 
 #include "install/CopyEngine.h"
 #include "install/FileCopy.h"
+#include "install/RunRecovery.h"
 #include "install/UndoFolder.h"
-#include "support/EngineFixture.h"
-#include "support/TreeSnapshot.h"
+#include "tests/support/EngineFixture.h"
+#include "tests/support/TreeSnapshot.h"
 
 using CopyEngine = EngineFixture;
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/FileFind.h"
-#include "support/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 TEST(FileExists, ShippedSourcesAsTheFileSystemFindsThem)
 {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "music/MusicPlayer.h"
-#include "support/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 TEST(Music, SetsUpWithoutErrorAndClosesTheLibraryWithoutWaiting)
 {

@@ -5,9 +5,10 @@
 #include <functional>
 #include <thread>
 
+#include "install/RunRecovery.h"
 #include "install/UndoFolder.h"
-#include "support/EngineFixture.h"
-#include "support/HostCommands.h"
+#include "tests/support/EngineFixture.h"
+#include "tests/support/HostCommands.h"
 
 using UnfinishedRun = EngineFixture;
 

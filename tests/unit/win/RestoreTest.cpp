@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "install/GamePaths.h"
+#include "install/RecordFile.h"
 #include "install/RestoreFolder.h"
 #include "install/RestoreRun.h"
+#include "install/RunRecovery.h"
 #include "install/UndoFolder.h"
-#include "support/EngineFixture.h"
-#include "support/HostCommands.h"
+#include "tests/support/EngineFixture.h"
+#include "tests/support/HostCommands.h"
 
 namespace {
 

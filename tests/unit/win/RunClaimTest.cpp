@@ -7,8 +7,8 @@
 #include <thread>
 
 #include "install/RunClaim.h"
-#include "support/EngineFixture.h"
-#include "support/HostCommands.h"
+#include "tests/support/EngineFixture.h"
+#include "tests/support/HostCommands.h"
 
 TEST(RunClaim, OneHolderPerFolderWhateverItsName)
 {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "support/HostPath.h"
+#include "tests/support/HostPath.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "framework/FileException.h"
 #include "framework/TextFile.h"
-#include "support/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 TEST(TextFile, ReadsLinesAcrossBufferBoundaries)
 {

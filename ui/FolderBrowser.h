@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "../framework/String.h"
+#include "framework/String.h"
 
 // What the browser shows as it starts.
 struct BrowseStart {

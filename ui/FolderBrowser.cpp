@@ -1,9 +1,9 @@
 // The system folder browser.
-#include "FolderBrowser.h"
+#include "ui/FolderBrowser.h"
 
 #include <shlobj.h>
 
-#include "../framework/WideText.h"
+#include "framework/WideText.h"
 
 namespace {
 // The browser's instruction text above its tree.

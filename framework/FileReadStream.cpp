@@ -1,5 +1,5 @@
 // CFileReadStream: buffered reads and seeks over a file handle.
-#include "FileReadStream.h"
+#include "framework/FileReadStream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "install/FolderBrowser.h"
+#include "ui/FolderBrowser.h"
 
 namespace {
 
