@@ -1,4 +1,4 @@
-// CInstallerDlg: the Install command (size pass, free space, the copy) and Play.
+// CInstallerDlg: the Install command (the install run on its worker, its report) and Play.
 #include <windows.h>
 
 #include <string>
@@ -16,11 +16,8 @@
 #include "framework/WaitCursor.h"
 #include "framework/WideText.h"
 #include "install/CopyEngine.h"
-#include "install/DestinationProbe.h"
 #include "install/GamePaths.h"
-#include "install/InstallPlan.h"
 #include "install/RestoreFolder.h"
-#include "install/UndoFolder.h"
 #include "install/UninstallEntry.h"
 #include "ui/CopyProgressDlg.h"
 #include "ui/Hover.h"
@@ -61,25 +58,28 @@ bool CInstallerDlg::RunInstallCommand()
     }
 
     ClearStatus();
-    unsigned long long total = 0;
+    bool ran = false;  // the run got past its checks, and its progress window had the top
     CRunClaim claim;  // held until the command ends: the copy, its undo and the commit are this window's
     if (!FileExists(g_strGamePath + "*")) {
         AddStatusLine(kNoGameDirectory);
     } else if (!ClaimAndRecover(claim, g_strGamePath)) {
         // Reported: nothing is copied while another installer works here, or over a game that is
         // not yet as it was.
-    } else if (!ComputeTotalSize(total)) {
-        // Already reported, Install disabled: nothing is copied after a missing source.
-    } else if (!HasEnoughSpace(total)) {
-        AddStatusLine(FormatMegabytes(kNotEnoughSpace, total));
     } else {
-        BringToTopAndShow();
         CopyOutcome outcome;
-        if (CopyFiles(outcome)) {
+        const bool done = CopyFiles(outcome) != FALSE;
+        ran = outcome.result != CopyResult::MissingSource && outcome.result != CopyResult::NoRoom;
+        if (done) {
             AddStatusLine(kInstallSucceeded);
             RegisterRestorePoint(WidenSystem(g_strGamePath));
             SwitchToPlay();
             OnInfo();
+        } else if (outcome.result == CopyResult::MissingSource) {
+            // Install stays disabled: nothing is copied after a missing source.
+            AddStatusLine(kCannotFindFile, outcome.path);
+            m_btnInstall.EnableWindow(FALSE);
+        } else if (outcome.result == CopyResult::NoRoom) {
+            AddStatusLine(FormatMegabytes(kNotEnoughSpace, outcome.bytes));
         } else {
             if (outcome.result == CopyResult::Refused) AddStatusLine(kUnsafeDestination, outcome.path);
             AddStatusLine(kInstallFailed);
@@ -87,11 +87,9 @@ bool CInstallerDlg::RunInstallCommand()
             // After Storno the game is as it was: trying again is safe.
             if (outcome.result != CopyResult::Cancelled) m_btnInstall.EnableWindow(FALSE);
         }
-        EnableWindow(TRUE);
-        BringToTopAndShow();
-        return true;
     }
     EnableWindow(TRUE);
+    if (ran) BringToTopAndShow();
     return true;
 }
 
@@ -101,35 +99,6 @@ void CInstallerDlg::SwitchToPlay()
     m_btnInstall.RedrawErased();
     m_bInstalled = TRUE;
     ::SetFocus(m_hWnd);
-}
-
-bool CInstallerDlg::ComputeTotalSize(unsigned long long& total)
-{
-    total = 0;
-    for (int i = 0; i < m_sources.GetSize(); ++i) {
-        const CString source = ResolveSource(m_sources[i], g_strGamePath);
-        // The attribute query, not an open: under Wine opening a file costs about 0.15 ms, a
-        // third of a second for a list of 2,000 files, the query a twentieth of that.
-        WIN32_FILE_ATTRIBUTE_DATA data{};
-        if (!::GetFileAttributesExA(source, GetFileExInfoStandard, &data) ||
-            (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            AddStatusLine(kCannotFindFile, source);
-            m_btnInstall.EnableWindow(FALSE);
-            return false;
-        }
-        total += (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    }
-    return true;
-}
-
-BOOL CInstallerDlg::HasEnoughSpace(unsigned long long needed)
-{
-    ULARGE_INTEGER available{};
-    ULARGE_INTEGER capacity{};
-    ULARGE_INTEGER free{};
-    // Without an answer there is nothing to compare; the copy reports a shortage itself.
-    if (!::GetDiskFreeSpaceExA(g_strGamePath, &available, &capacity, &free)) return TRUE;
-    return HasRoomFor(needed, free.QuadPart);
 }
 
 namespace {
@@ -148,23 +117,24 @@ std::vector<std::wstring> WidenedAll(const CStringArray& paths)
 
 BOOL CInstallerDlg::CopyFiles(CopyOutcome& outcome)
 {
-    const std::wstring gameDir = WidenSystem(g_strGamePath);
-    const CopyPlan plan = PlanCopy(WidenedAll(m_sources), WidenedAll(m_dests), gameDir, CDestinationProbe());
-    if (plan.steps.empty()) return TRUE;  // nothing to copy is no failure
+    const std::wstring program = GetModulePathWide();
+    InstallRequest request{WidenedAll(m_sources), WidenedAll(m_dests), WidenSystem(g_strGamePath),
+                           KeptProgram{program, FolderOfPath(program) + L"fmod.dll"}};
     CopyProgress progress;
-    {
+    CCopyWorker worker(std::move(request), progress);
+    // The plan and its size pass take a while on a long list: the window keeps answering, and the
+    // progress window opens only once the run is sure to change the game.
+    while (!PumpMessagesUntil(worker.Measured(), kProgressPeriodMs, nullptr)) {
+    }
+    BringToTopAndShow();
+    if (worker.Handle() && ::WaitForSingleObject(worker.Handle(), 0) == WAIT_TIMEOUT) {
         CCopyProgressDlg window(m_hWnd, progress.cancel);
         window.Open();
-        const std::wstring program = GetModulePathWide();
-        const KeptProgram kept{program, program.substr(0, program.find_last_of(L'\\') + 1) + L"fmod.dll"};
-        CCopyWorker worker(plan, gameDir, progress, kept);
-        while (worker.Handle() && !PumpMessagesUntil(worker.Handle(), kProgressPeriodMs, window.GetSafeHwnd())) {
-            const int step = progress.step.load();
-            window.Show(step < 0 ? std::wstring() : plan.steps[static_cast<std::size_t>(step)].relative,
-                        progress.permille.load());
+        while (!PumpMessagesUntil(worker.Handle(), kProgressPeriodMs, window.GetSafeHwnd())) {
+            window.Show(worker.NameOf(progress.step.load()), progress.permille.load());
         }
-        outcome = worker.Outcome();
     }
+    outcome = worker.Outcome();
     if (outcome.result == CopyResult::Failed) {
         const std::wstring text =
             FillPattern(WidenFixed(kCannotCopyFile), outcome.path) + L"\n" + SystemErrorText(outcome.error);

@@ -2,10 +2,10 @@
 #include "app/InstallerApp.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include "app/InstallerDlg.h"
 #include "app/RestoreMode.h"
+#include "framework/Com.h"
 #include "framework/SystemLibrary.h"
 
 CInstallerApp theApp;
@@ -15,7 +15,7 @@ BOOL CInstallerApp::InitInstance()
     // OLE for the picture loader; the common controls for the copy's progress bar. comctl32 is not
     // among the DLLs Windows always takes from its system folder: imported, it would be looked for
     // beside the program first.
-    const bool ole = SUCCEEDED(::OleInitialize(nullptr));
+    const COleSession ole;
     CSystemLibrary commonControls(L"comctl32.dll");
     using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     const FARPROC function = commonControls.Function("InitCommonControlsEx");
@@ -29,7 +29,6 @@ BOOL CInstallerApp::InitInstance()
     } else {
         CInstallerDlg dlg;
         dlg.DoModal();
-    }  // the dialog object goes first: the music stops with it
-    if (ole) ::OleUninitialize();
+    }  // the dialog object goes first (the music stops with it), OLE last
     return FALSE;
 }

@@ -7,6 +7,7 @@
 #include "app/AboutDlg.h"
 #include "app/InstallerDlg.h"
 #include "app/Texts.h"
+#include "framework/Handle.h"
 #include "framework/PathText.h"
 #include "res/Resource.h"
 #include "ui/FolderBrowser.h"
@@ -49,17 +50,27 @@ std::wstring AboutEntryText()
     return std::wstring(text, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+// Shows a pop-up menu of the one entry at `at` and waits for the choice; the menu is gone before
+// the chosen command runs.
+UINT ChooseFromEntryMenu(HWND owner, const std::wstring& text, POINT at)
+{
+    const CMenu menu(::CreatePopupMenu());
+    ::AppendMenuW(menu.Get(), MF_STRING, IDM_ABOUTBOX, text.c_str());
+    return ::TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+}
+
 }  // namespace
 
 void CInstallerDlg::AppendAboutEntry()
 {
     // A borderless window has no system menu; the same entry is offered by OnContextMenu.
     if (!(::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_SYSMENU)) return;
-    HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
+    // The window's own copy of the system menu: the window destroys it.
+    const CBorrowedMenu menu(::GetSystemMenu(m_hWnd, FALSE));
     const std::wstring text = AboutEntryText();
-    if (!menu || text.empty()) return;
-    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
+    if (menu.IsNull() || text.empty()) return;
+    ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu.Get(), MF_STRING, IDM_ABOUTBOX, text.c_str());
 }
 
 void CInstallerDlg::ShowAboutBox()
@@ -79,17 +90,13 @@ INT_PTR CInstallerDlg::OnContextMenu(WPARAM, LPARAM position)
 {
     const std::wstring text = AboutEntryText();
     if (text.empty()) return FALSE;
-    HMENU menu = ::CreatePopupMenu();
-    ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, text.c_str());
     POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
     if (at.x == -1 && at.y == -1) {  // from the keyboard: at the window's corner
         RECT window{};
         GetWindowRect(&window);
         at = POINT{window.left, window.top};
     }
-    const UINT chosen = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd, nullptr);
-    ::DestroyMenu(menu);
-    if (chosen == IDM_ABOUTBOX) ShowAboutBox();
+    if (ChooseFromEntryMenu(m_hWnd, text, at) == IDM_ABOUTBOX) ShowAboutBox();
     return TRUE;
 }
 

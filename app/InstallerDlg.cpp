@@ -91,8 +91,9 @@ INT_PTR CInstallerDlg::OnCtlColor(WPARAM hdc, LPARAM control)
 {
     // The defaults first, so that every other control keeps them.
     const LRESULT fallback = Default();
-    HBRUSH own = m_brushes.Apply(::GetDlgCtrlID(reinterpret_cast<HWND>(control)), reinterpret_cast<HDC>(hdc));
-    return own ? reinterpret_cast<INT_PTR>(own) : static_cast<INT_PTR>(fallback);
+    const CBorrowedBrush own =
+        m_brushes.Apply(::GetDlgCtrlID(reinterpret_cast<HWND>(control)), CBorrowedDC(reinterpret_cast<HDC>(hdc)));
+    return own.IsNull() ? static_cast<INT_PTR>(fallback) : reinterpret_cast<INT_PTR>(own.Get());
 }
 
 INT_PTR CInstallerDlg::OnEraseBackground(WPARAM hdc, LPARAM)
@@ -101,7 +102,7 @@ INT_PTR CInstallerDlg::OnEraseBackground(WPARAM hdc, LPARAM)
     if (m_picture.IsNull()) return FALSE;
     RECT client{};
     GetClientRect(&client);
-    m_picture.DrawStretched(reinterpret_cast<HDC>(hdc), client);
+    m_picture.DrawStretched(CBorrowedDC(reinterpret_cast<HDC>(hdc)), client);
     ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, TRUE);  // the background is erased
     return TRUE;
 }

@@ -48,11 +48,8 @@ public:
     // Hover tracking, on every tick of the hover timer.
     void UpdateHover();
 
-    // The install run. Sizes are 64-bit; the size pass reports false when it stopped at a
-    // source it could not open (already reported, Install disabled).
-    bool ComputeTotalSize(unsigned long long& total);
-    BOOL HasEnoughSpace(unsigned long long needed);
-    // Copies every planned pair, all or nothing; outcome tells a cancel from an error.
+    // The install run: planned, measured against the free space and copied on a worker, all or
+    // nothing; outcome tells a missing source, too little room, a cancel and an error apart.
     BOOL CopyFiles(CopyOutcome& outcome);
     // Claims the game folder (ending in a backslash) for this window, then undoes a run that was
     // cut off there; false, reported, when another installer holds it or what it left cannot be

@@ -8,11 +8,13 @@
 #include "framework/Handle.h"
 #include "framework/MessagePump.h"
 #include "framework/ModulePath.h"
+#include "framework/PathText.h"
 #include "framework/SystemErrorText.h"
 #include "framework/WideText.h"
 #include "install/GamePaths.h"
 #include "install/GameRegistry.h"
 #include "install/RestorePoint.h"
+#include "install/ProgramCopy.h"
 #include "install/RestoreRun.h"
 #include "install/RunClaim.h"
 #include "ui/CopyProgressDlg.h"
@@ -23,11 +25,6 @@ namespace {
 const DWORD kProgressPeriodMs = 100;
 // How long the copy outside the game folder waits for the kept installer to end.
 const DWORD kParentWaitMs = 30000;
-
-std::wstring FolderOf(const std::wstring& path)
-{
-    return path.substr(0, path.find_last_of(L'\\') + 1);
-}
 
 int Say(const std::wstring& text, UINT icon)
 {
@@ -55,16 +52,9 @@ std::wstring GameFolderOf(const RestoreCommand& command, const std::wstring& pro
 // temporary folder does the restore, after this process has ended. False when no copy could start.
 bool HandOverToCopy(const std::wstring& program, const std::wstring& gameDir)
 {
-    wchar_t temp[MAX_PATH + 1] = {};
-    if (!::GetTempPathW(MAX_PATH, temp)) return false;
-    const std::wstring folder = std::wstring(temp) + L"VELANInst-" + std::to_wstring(::GetCurrentProcessId()) + L'\\';
-    ::CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring copy = folder + WideAscii(kKeptProgramName);
-    const std::wstring library = WideAscii(kKeptLibraryName);
-    if (!::CopyFileW(program.c_str(), copy.c_str(), FALSE) ||
-        !::CopyFileW((FolderOf(program) + library).c_str(), (folder + library).c_str(), FALSE)) {
-        return false;
-    }
+    const std::wstring copy = CopyProgramToTemp(program);
+    if (copy.empty()) return false;
+    const std::wstring folder = FolderOfPath(copy);
     std::wstring commandLine = RestoreCommandLine(copy, gameDir, ::GetCurrentProcessId());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -76,16 +66,6 @@ bool HandOverToCopy(const std::wstring& program, const std::wstring& gameDir)
     CHandle thread(process.hThread);
     CHandle started(process.hProcess);
     return true;
-}
-
-// The copy in the temporary folder goes when Windows next starts: a program cannot delete itself.
-void ForgetCopyOnRestart(const std::wstring& program)
-{
-    const std::wstring folder = FolderOf(program);
-    for (const std::wstring& file : {program, folder + WideAscii(kKeptLibraryName)}) {
-        ::MoveFileExW(file.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-    }
-    ::MoveFileExW(folder.substr(0, folder.size() - 1).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
 // What the user is told at the end; the icon goes with it.
@@ -149,12 +129,12 @@ bool ReadyForRestore(const std::wstring& gameDir, CRunClaim& claim)
 int RunRestoreMode(const RestoreCommand& command)
 {
     const std::wstring program = GetModulePathWide();
-    const std::wstring gameDir = GameFolderOf(command, FolderOf(program));
+    const std::wstring gameDir = GameFolderOf(command, FolderOfPath(program));
     if (gameDir.empty()) {
-        Say(FillPattern(WidenFixed(kNothingToRestore), FolderOf(program)), MB_ICONEXCLAMATION);
+        Say(FillPattern(WidenFixed(kNothingToRestore), FolderOfPath(program)), MB_ICONEXCLAMATION);
         return 2;
     }
-    if (command.after == 0 && SamePath(FolderOf(program), RestoreFolderOf(gameDir)) && HandOverToCopy(program, gameDir)) {
+    if (command.after == 0 && SamePath(FolderOfPath(program), RestoreFolderOf(gameDir)) && HandOverToCopy(program, gameDir)) {
         return 0;
     }
     if (command.after != 0) {

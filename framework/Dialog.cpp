@@ -36,6 +36,13 @@ INT_PTR CDialog::DoModal()
                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
+CDialog::~CDialog()
+{
+    // Unhooked first: the messages of its destruction must not reach an object half gone.
+    if (m_hWnd) ::SetWindowLongPtrW(m_hWnd, DWLP_USER, 0);
+    DestroyWindow();
+}
+
 bool CDialog::Create()
 {
     return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), m_hWndParent,
@@ -138,10 +145,14 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wp, LPARAM 
         self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
     }
     if (!self) return FALSE;
+    INT_PTR result = FALSE;
     // No exception may unwind through the platform's frames.
     try {
-        return self->Dispatch(message, wp, lp);
+        result = self->Dispatch(message, wp, lp);
     } catch (...) {
-        return FALSE;
+        result = FALSE;
     }
+    // The object may outlive its window (a modal one always does): from here on it holds none.
+    if (message == WM_NCDESTROY) self->m_hWnd = nullptr;
+    return result;
 }

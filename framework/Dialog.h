@@ -1,4 +1,4 @@
-// CDialog: a modal dialog from a template, with data exchange and owner-drawn buttons.
+// CDialog: a dialog from a template, modal or modeless, with data exchange and owner-drawn buttons.
 #pragma once
 
 #include <string>
@@ -20,12 +20,14 @@ public:
 class CDialog : public CWnd {
 public:
     CDialog(UINT templateId, HWND parent) : m_nIDTemplate(templateId), m_hWndParent(parent) {}
+    // Destroys a window made by Create that still stands; a modal one is gone by then.
+    ~CDialog() override;
 
     // Runs the dialog modally; returns the code given to EndDialog, or -1 when it could not start.
     INT_PTR DoModal();
     void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
     // Creates the dialog without a loop of its own, owned by the parent; false when it failed.
-    // The window is destroyed with DestroyWindow, at the latest by the owner of the object.
+    // The window goes with DestroyWindow, or at the latest with the object.
     bool Create();
     void DestroyWindow();
 

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "framework/Handle.h"
+
 namespace {
 
 // Characters the directory search treats as wildcards (the last three are its DOS forms), and the
@@ -27,8 +29,6 @@ bool FileExists(const CString& pattern)
     // shipped file before the window shows.
     if (!NeedsSearch(pattern)) return ::GetFileAttributesA(pattern) != INVALID_FILE_ATTRIBUTES;
     WIN32_FIND_DATAA data;
-    const HANDLE find = ::FindFirstFileA(pattern, &data);
-    if (find == INVALID_HANDLE_VALUE) return false;
-    ::FindClose(find);
-    return true;
+    const CFindHandle find(::FindFirstFileA(pattern, &data));
+    return find.IsValid();
 }

@@ -1,7 +1,15 @@
-// GDI ownership: graphics objects, memory surfaces and selection guards.
+// GDI ownership: graphics objects, memory surfaces and selection guards; and borrowed handles,
+// used without being owned.
 #pragma once
 
 #include <windows.h>
+
+#include "framework/Handle.h"
+
+// Handed over by a message (the DC of WM_DRAWITEM, WM_CTLCOLOR*, WM_ERASEBKGND) or kept by another
+// object (a brush returned for WM_CTLCOLOR*): whoever gave it deletes or releases it.
+using CBorrowedDC = CBorrowed<HDC>;
+using CBorrowedBrush = CBorrowed<HBRUSH>;
 
 // Owns one GDI object and deletes it; not copyable, movable.
 class CGdiObject {

@@ -1,17 +1,23 @@
-// CHandle: owns one kernel handle and closes it.
+// The program's handle owners: one move-only template that closes what it holds, a traits type per
+// kind of handle, and a borrowing type for handles it uses but must leave to their owner.
 #pragma once
 
 #include <windows.h>
 
-class CHandle {
+// Owns one handle of the kind Traits describes and closes it; not copyable, movable. Traits give
+// Type, None() (the value that holds nothing), IsValid(handle) and Close(handle).
+template <typename Traits>
+class CUniqueHandle {
 public:
-    CHandle() = default;
-    explicit CHandle(HANDLE handle) : m_handle(handle) {}
-    ~CHandle() { Close(); }
-    CHandle(const CHandle&) = delete;
-    CHandle& operator=(const CHandle&) = delete;
-    CHandle(CHandle&& other) noexcept : m_handle(other.Detach()) {}
-    CHandle& operator=(CHandle&& other) noexcept
+    using Type = typename Traits::Type;
+
+    CUniqueHandle() = default;
+    explicit CUniqueHandle(Type handle) : m_handle(handle) {}
+    ~CUniqueHandle() { Close(); }
+    CUniqueHandle(const CUniqueHandle&) = delete;
+    CUniqueHandle& operator=(const CUniqueHandle&) = delete;
+    CUniqueHandle(CUniqueHandle&& other) noexcept : m_handle(other.Detach()) {}
+    CUniqueHandle& operator=(CUniqueHandle&& other) noexcept
     {
         if (this != &other) {
             Close();
@@ -20,21 +26,98 @@ public:
         return *this;
     }
 
-    HANDLE Get() const { return m_handle; }
-    // Both null and INVALID_HANDLE_VALUE mean "none": the platform uses either.
-    bool IsValid() const { return m_handle != nullptr && m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE Detach()
+    Type Get() const { return m_handle; }
+    bool IsValid() const { return Traits::IsValid(m_handle); }
+    Type Detach()
     {
-        HANDLE h = m_handle;
-        m_handle = nullptr;
-        return h;
+        const Type handle = m_handle;
+        m_handle = Traits::None();
+        return handle;
     }
     void Close()
     {
-        if (IsValid()) ::CloseHandle(m_handle);
-        m_handle = nullptr;
+        if (IsValid()) Traits::Close(m_handle);
+        m_handle = Traits::None();
+    }
+    // For the functions that hand a new handle back through a pointer: what was held goes first,
+    // or it would be overwritten unclosed.
+    Type* Receive()
+    {
+        Close();
+        return &m_handle;
     }
 
 private:
-    HANDLE m_handle = nullptr;
+    Type m_handle = Traits::None();
 };
+
+// A handle used but not owned: whoever handed it over closes it. Copyable; closes nothing, so the
+// type alone says that no one here has to.
+template <typename H>
+class CBorrowed {
+public:
+    CBorrowed() = default;
+    explicit CBorrowed(H handle) : m_handle(handle) {}
+    H Get() const { return m_handle; }
+    bool IsNull() const { return m_handle == nullptr; }
+
+private:
+    H m_handle = nullptr;
+};
+
+struct KernelHandleTraits {
+    using Type = HANDLE;
+    static Type None() { return nullptr; }
+    // Both null and INVALID_HANDLE_VALUE mean "none": the platform uses either.
+    static bool IsValid(Type handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+    static void Close(Type handle) { ::CloseHandle(handle); }
+};
+
+// A directory search's handle is no kernel handle: CloseHandle would not end the search.
+struct FindHandleTraits {
+    using Type = HANDLE;
+    static Type None() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(Type handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+    static void Close(Type handle) { ::FindClose(handle); }
+};
+
+struct RegistryKeyTraits {
+    using Type = HKEY;
+    static Type None() { return nullptr; }
+    static bool IsValid(Type key) { return key != nullptr; }
+    static void Close(Type key) { ::RegCloseKey(key); }
+};
+
+struct MenuTraits {
+    using Type = HMENU;
+    static Type None() { return nullptr; }
+    static bool IsValid(Type menu) { return menu != nullptr; }
+    static void Close(Type menu) { ::DestroyMenu(menu); }
+};
+
+struct LibraryTraits {
+    using Type = HMODULE;
+    static Type None() { return nullptr; }
+    static bool IsValid(Type module) { return module != nullptr; }
+    static void Close(Type module) { ::FreeLibrary(module); }
+};
+
+// Memory the system allocated for the caller with LocalAlloc (FormatMessage's text, say).
+template <typename T>
+struct LocalMemoryTraits {
+    using Type = T*;
+    static Type None() { return nullptr; }
+    static bool IsValid(Type memory) { return memory != nullptr; }
+    static void Close(Type memory) { ::LocalFree(memory); }
+};
+
+using CHandle = CUniqueHandle<KernelHandleTraits>;
+using CFindHandle = CUniqueHandle<FindHandleTraits>;
+using CRegistryKey = CUniqueHandle<RegistryKeyTraits>;
+using CMenu = CUniqueHandle<MenuTraits>;
+using CLibrary = CUniqueHandle<LibraryTraits>;
+template <typename T>
+using CLocalMemory = CUniqueHandle<LocalMemoryTraits<T>>;
+
+// A menu another object owns, such as a window's system menu.
+using CBorrowedMenu = CBorrowed<HMENU>;

@@ -18,3 +18,9 @@ CString WithTrailingBackslash(const CString& path)
     if (!path.IsEmpty() && path.GetAt(path.GetLength() - 1) == '\\') return path;
     return path + "\\";
 }
+
+std::wstring FolderOfPath(const std::wstring& path)
+{
+    const std::size_t separator = path.find_last_of(L'\\');
+    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
+}

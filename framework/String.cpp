@@ -11,11 +11,6 @@ bool IsSpace(char ch)
     return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
 }
 
-char FoldAscii(char ch)
-{
-    return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
-}
-
 std::size_t Clamp(int value, std::size_t limit)
 {
     if (value < 0) return 0;
@@ -89,16 +84,6 @@ bool CString::StartsWith(const char* prefix) const
 {
     const std::size_t n = std::strlen(prefix);
     return m_data.size() >= n && m_data.compare(0, n, prefix, n) == 0;
-}
-
-bool CString::StartsWithNoCase(const char* prefix) const
-{
-    const std::size_t n = std::strlen(prefix);
-    if (m_data.size() < n) return false;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (FoldAscii(m_data[i]) != FoldAscii(prefix[i])) return false;
-    }
-    return true;
 }
 
 CString operator+(const CString& a, const CString& b)

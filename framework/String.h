@@ -48,9 +48,8 @@ public:
     // Replaces the content, keeping the storage already held (for strings refilled in a loop).
     void Assign(const char* data, std::size_t length) { m_data.assign(data, length); }
 
-    // True when the string starts with the given bytes; the NoCase form folds ASCII letters only.
+    // True when the string starts with the given bytes.
     bool StartsWith(const char* prefix) const;
-    bool StartsWithNoCase(const char* prefix) const;
 
     friend bool operator==(const CString& a, const CString& b) { return a.m_data == b.m_data; }
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }

@@ -37,15 +37,10 @@ CSystemLibrary::CSystemLibrary(const wchar_t* name)
     // What the DLL itself imports is looked for in the system folder only; where the system cannot
     // say so, in the system folder first (the altered search path starts at the DLL's folder).
     const DWORD search = SearchFlagsSupported() ? kSearchSystem32 : LOAD_WITH_ALTERED_SEARCH_PATH;
-    m_module = ::LoadLibraryExW(path.c_str(), nullptr, search);
-}
-
-CSystemLibrary::~CSystemLibrary()
-{
-    if (m_module) ::FreeLibrary(m_module);
+    m_module = CLibrary(::LoadLibraryExW(path.c_str(), nullptr, search));
 }
 
 FARPROC CSystemLibrary::Function(const char* name) const
 {
-    return m_module ? ::GetProcAddress(m_module, name) : nullptr;
+    return m_module.IsValid() ? ::GetProcAddress(m_module.Get(), name) : nullptr;
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "framework/Handle.h"
+
 // Makes every later load of a DLL by its name look in the system folder only, where the system
 // can (Windows 8 and later, Windows 7 with its 2011 update); called before anything loads a DLL.
 void LoadDllsFromSystemFolderOnly();
@@ -12,13 +14,10 @@ void LoadDllsFromSystemFolderOnly();
 class CSystemLibrary {
 public:
     explicit CSystemLibrary(const wchar_t* name);
-    ~CSystemLibrary();
-    CSystemLibrary(const CSystemLibrary&) = delete;
-    CSystemLibrary& operator=(const CSystemLibrary&) = delete;
 
     // One of its functions, or null when the library or the function is missing.
     FARPROC Function(const char* name) const;
 
 private:
-    HMODULE m_module = nullptr;
+    CLibrary m_module;
 };

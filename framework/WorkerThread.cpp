@@ -1,15 +1,23 @@
 // CWorkerThread.
 #include "framework/WorkerThread.h"
 
-CWorkerThread::CWorkerThread(std::function<void()> work) : m_work(std::move(work))
+CWorkerThread::CWorkerThread(std::function<void()> work)
 {
-    m_thread = CHandle(::CreateThread(nullptr, 0, &CWorkerThread::ThreadProc, this, 0, nullptr));
-    if (!m_thread.IsValid()) m_work();
+    if (!Start(std::move(work))) m_work();
 }
 
-CWorkerThread::~CWorkerThread()
+bool CWorkerThread::Start(std::function<void()> work)
+{
+    Join();
+    m_work = std::move(work);
+    m_thread = CHandle(::CreateThread(nullptr, 0, &CWorkerThread::ThreadProc, this, 0, nullptr));
+    return m_thread.IsValid();
+}
+
+void CWorkerThread::Join()
 {
     if (m_thread.IsValid()) ::WaitForSingleObject(m_thread.Get(), INFINITE);
+    m_thread.Close();
 }
 
 DWORD WINAPI CWorkerThread::ThreadProc(LPVOID self)

@@ -3,7 +3,6 @@
 
 #include <map>
 
-#include "install/InstallPlan.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ CopyPlan PlanCopy(const std::vector<std::wstring>& sources, const std::vector<st
         std::wstring relative = CanonicalDestination(dests[i]);
         const PathProbe destination = probe(gameDir + relative);
         if (destination.state == PathState::File && !destination.name.empty()) {
-            relative = relative.substr(0, relative.rfind(L'\\') + 1) + destination.name;
+            relative = WithLastName(relative, destination.name);
         }
         if (IsGameDirSource(sources[i]) && destination.state != PathState::Missing) continue;
         if (destination.state == PathState::Folder || relative.empty()) {
@@ -37,8 +36,8 @@ CopyPlan PlanCopy(const std::vector<std::wstring>& sources, const std::vector<st
         // The folders above it, parents first; below a missing one everything is missing.
         bool linked = false;
         bool missing = false;
-        for (std::size_t at = relative.find(L'\\'); at != std::wstring::npos; at = relative.find(L'\\', at + 1)) {
-            const std::wstring folder = relative.substr(0, at);
+        const std::vector<std::wstring> above = FoldersAbove(relative);
+        for (const std::wstring& folder : above) {
             const auto seen = folders.find(PathKey(folder));
             if (seen != folders.end()) {
                 linked = seen->second;
@@ -52,11 +51,7 @@ CopyPlan PlanCopy(const std::vector<std::wstring>& sources, const std::vector<st
             if (missing) plan.newFolders.push_back(folder);
             if (found.link) gateways.emplace(PathKey(folder), folder);
         }
-        const std::size_t separator = relative.find(L'\\');
-        if (separator != std::wstring::npos) {
-            const std::wstring first = relative.substr(0, separator);
-            gateways.emplace(PathKey(first), first);
-        }
+        if (!above.empty()) gateways.emplace(PathKey(above.front()), above.front());
         const std::wstring source = ResolveSource(sources[i], gameDir);
         const bool ordered = IsBelow(source, gameDir) || MayBeShortName(source) || MayBeShortName(relative) ||
                              linked || writes[PathKey(relative)] > 1;

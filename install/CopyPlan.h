@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "install/GamePaths.h"
+#include "install/SourceMarkers.h"
 
 // What stands at a path before the run, and whether it is a link (a symbolic link or junction).
 struct PathProbe {
@@ -44,6 +45,14 @@ struct CopyPlan {
 
 // Pairs in list order; a "<GAMEDIR>" pair whose destination exists already is left out, so a
 // backup is made once and never overwritten. gameDir ends in a backslash; probe tells what stands
-// at a full path before the run. Names are compared as the file system compares them.
+// at a full path before the run. Two names are one destination when their PathKey is equal
+// (NTFS's upcase rule); a case-sensitive volume under Wine may hold both, and both are then
+// treated as one, the safe side: they are copied in order.
 CopyPlan PlanCopy(const std::vector<std::wstring>& sources, const std::vector<std::wstring>& dests,
                   const std::wstring& gameDir, const std::function<PathProbe(const std::wstring&)>& probe);
+
+// The volume has room only when its free bytes are strictly more than the run writes.
+inline bool HasRoomFor(unsigned long long needed, unsigned long long totalFree)
+{
+    return totalFree > needed;
+}

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "framework/Handle.h"
 #include "install/FileCopy.h"
 
 PathProbe CDestinationProbe::operator()(const std::wstring& path)
@@ -17,15 +18,14 @@ PathProbe CDestinationProbe::operator()(const std::wstring& path)
     if (listing == m_listings.end()) {
         listing = m_listings.emplace(PathKey(folder), std::map<std::wstring, std::wstring>()).first;
         WIN32_FIND_DATAW found{};
-        const HANDLE search = ::FindFirstFileW((folder + L"*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
+        const CFindHandle search(::FindFirstFileW((folder + L"*").c_str(), &found));
+        if (search.IsValid()) {
             do {
                 listing->second.emplace(PathKey(found.cFileName), found.cFileName);
                 if (found.cAlternateFileName[0]) {
                     listing->second.emplace(PathKey(found.cAlternateFileName), found.cFileName);
                 }
-            } while (::FindNextFileW(search, &found));
-            ::FindClose(search);
+            } while (::FindNextFileW(search.Get(), &found));
         }
     }
     const auto stored = listing->second.find(PathKey(path.substr(slash + 1)));

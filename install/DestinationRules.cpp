@@ -16,84 +16,49 @@ template <class Char>
 using DestinationRule = bool (*)(PathText<Char> dest);
 
 template <class Char>
-bool IsSeparator(Char ch)
-{
-    return ch == '\\' || ch == '/';
-}
-
-template <class Char>
-unsigned Unit(Char ch)
-{
-    return sizeof(Char) == 1 ? static_cast<unsigned char>(ch) : static_cast<unsigned>(ch);
-}
-
-template <class Char>
 bool IsControl(Char ch)
 {
-    return Unit(ch) < 0x20;
-}
-
-template <class Char>
-bool SameNoCase(const Char* part, int length, const char* name)
-{
-    int i = 0;
-    for (; i < length && name[i]; ++i) {
-        const unsigned unit = Unit(part[i]);
-        const unsigned upper = unit >= 'a' && unit <= 'z' ? unit - 'a' + 'A' : unit;
-        if (upper != static_cast<unsigned char>(name[i])) return false;
-    }
-    return i == length && !name[i];
+    return CodeUnit(ch) < 0x20;
 }
 
 // Windows takes a component as a device when the text before its first dot, blanks at its end
 // dropped, is a device name: "nul", "NUL.txt" and "nul .txt" alike.
 template <class Char>
-bool IsDeviceName(const Char* part, int length)
+bool IsDeviceName(const Char* part, std::size_t length)
 {
-    int base = 0;
+    std::size_t base = 0;
     while (base < length && part[base] != '.') ++base;
     while (base > 0 && part[base - 1] == ' ') --base;
     for (const char* name : {"CON", "PRN", "AUX", "NUL"}) {
-        if (SameNoCase(part, base, name)) return true;
+        if (StartsWithName(part, base, name, true)) return true;
     }
-    return base == 4 && (SameNoCase(part, 3, "COM") || SameNoCase(part, 3, "LPT")) && part[3] >= '1' &&
+    return base == 4 && (StartsWithName(part, 3, "COM") || StartsWithName(part, 3, "LPT")) && part[3] >= '1' &&
            part[3] <= '9';
-}
-
-template <class Char>
-bool IsDotOrDotDot(const Char* part, int length)
-{
-    return (length == 1 && part[0] == '.') || (length == 2 && part[0] == '.' && part[1] == '.');
 }
 
 template <class Char>
 bool StaysInside(PathText<Char> dest)
 {
-    const Char* bytes = dest.chars;
-    const int end = dest.length;
-    if (end >= 2 && bytes[1] == ':') return false;
-    if (end >= 2 && IsSeparator(bytes[0]) && IsSeparator(bytes[1])) return false;
+    const Char* chars = dest.chars;
+    const std::size_t end = static_cast<std::size_t>(dest.length);
+    if (end >= 2 && chars[1] == ':') return false;
+    if (end >= 2 && IsPathSeparator(chars[0]) && IsPathSeparator(chars[1])) return false;
     int depth = 0;
-    int start = 0;
-    for (int i = 0; i <= end; ++i) {
-        if (i < end && !IsSeparator(bytes[i])) continue;
-        const Char* part = bytes + start;
-        const int length = i - start;
-        if (length == 2 && part[0] == '.' && part[1] == '.') {
+    return EachComponent(chars, end, [&depth](const Char* part, std::size_t length) {
+        if (IsDotDot(part, length)) {
             if (--depth < 0) return false;
-        } else if (length > 0 && !(length == 1 && part[0] == '.')) {
+        } else if (length > 0 && !IsDot(part, length)) {
             ++depth;
         }
-        start = i + 1;
-    }
-    return true;
+        return true;
+    });
 }
 
 template <class Char>
 bool HasOnlyNameChars(PathText<Char> dest)
 {
     for (int i = 0; i < dest.length; ++i) {
-        const unsigned unit = Unit(dest.chars[i]);
+        const unsigned unit = CodeUnit(dest.chars[i]);
         if (unit < 0x20 || unit == '<' || unit == '>' || unit == ':' || unit == '"' || unit == '|' || unit == '?' ||
             unit == '*') {
             return false;
@@ -105,18 +70,11 @@ bool HasOnlyNameChars(PathText<Char> dest)
 template <class Char>
 bool NamesFiles(PathText<Char> dest)
 {
-    int start = 0;
-    for (int i = 0; i <= dest.length; ++i) {
-        if (i < dest.length && !IsSeparator(dest.chars[i])) continue;
-        const Char* part = dest.chars + start;
-        const int length = i - start;
-        start = i + 1;
+    return EachComponent(dest.chars, static_cast<std::size_t>(dest.length), [](const Char* part, std::size_t length) {
         // Empty components, "." and ".." are path steps, not names; the rule above weighs them.
-        if (length == 0 || IsDotOrDotDot(part, length)) continue;
-        if (part[length - 1] == '.' || part[length - 1] == ' ') return false;
-        if (IsDeviceName(part, length)) return false;
-    }
-    return true;
+        if (length == 0 || IsDot(part, length) || IsDotDot(part, length)) return true;
+        return part[length - 1] != '.' && part[length - 1] != ' ' && !IsDeviceName(part, length);
+    });
 }
 
 template <class Char>
@@ -124,7 +82,7 @@ bool OutsideInstallerFolders(PathText<Char> dest)
 {
     // Bytes widen one to one: only ASCII letters can spell the folders' names either way.
     std::wstring wide;
-    for (int i = 0; i < dest.length; ++i) wide += static_cast<wchar_t>(Unit(dest.chars[i]));
+    for (int i = 0; i < dest.length; ++i) wide += static_cast<wchar_t>(CodeUnit(dest.chars[i]));
     return !IsInInstallerFolder(wide);
 }
 
@@ -150,26 +108,6 @@ PathText<char> TextOf(const CString& dest)
 }
 
 }  // namespace
-
-bool DestinationStaysInside(const CString& dest)
-{
-    return StaysInside(TextOf(dest));
-}
-
-bool DestinationHasOnlyNameBytes(const CString& dest)
-{
-    return HasOnlyNameChars(TextOf(dest));
-}
-
-bool DestinationNamesFiles(const CString& dest)
-{
-    return NamesFiles(TextOf(dest));
-}
-
-bool DestinationOutsideInstallerFolders(const CString& dest)
-{
-    return OutsideInstallerFolders(TextOf(dest));
-}
 
 bool DestinationAcceptable(const CString& dest)
 {

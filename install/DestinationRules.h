@@ -7,23 +7,17 @@
 
 #include "framework/String.h"
 
-// True when a destination stays inside the game directory: not absolute (no drive letter, no
-// leading double backslash) and never climbing above its root with "..".
-bool DestinationStaysInside(const CString& dest);
 
-// True when every character is one a Windows file name can hold: no control character (NUL
-// included) and none of < > : " | ? * (a colon would also name a stream of a file).
-bool DestinationHasOnlyNameBytes(const CString& dest);
 
-// True when every component names an ordinary file or folder: no device name (CON, PRN, AUX,
-// NUL, COM1-COM9, LPT1-LPT9, any case, with or without an extension) and no name ending in a
-// dot or a blank, which Windows drops so that two names would be one file.
-bool DestinationNamesFiles(const CString& dest);
 
-// True when the destination lies outside the undo and restore folders, which only the installer writes.
-bool DestinationOutsideInstallerFolders(const CString& dest);
 
-// True when the destination passes every rule above.
+// True when a destination passes every rule: it stays inside the game directory (not absolute,
+// no drive letter, no leading double backslash, never climbing above its root with ".."); every
+// character is one a Windows file name can hold (no control character, NUL included, and none of
+// < > : " | ? *, a colon would also name a stream); every component names an ordinary file or
+// folder (no device name CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9 in any case, with or without an
+// extension, and no name ending in a dot or a blank, which Windows drops so that two names would
+// be one file); and it lies outside the undo and restore folders, which only the installer writes.
 bool DestinationAcceptable(const CString& dest);
 bool DestinationAcceptable(const std::wstring& dest);
 

@@ -1,21 +1,19 @@
 // The installer's own folders as they stand on disk.
 #include "install/FolderEntries.h"
 
+#include "framework/Handle.h"
+
 // The entries of a folder that is no link (the caller has made sure).
 std::vector<FolderEntry> EntriesOf(const std::wstring& folder)
 {
-    struct Search {
-        HANDLE handle;
-        ~Search() { if (handle != INVALID_HANDLE_VALUE) ::FindClose(handle); }
-    };
     std::vector<FolderEntry> entries;
     WIN32_FIND_DATAW found{};
-    Search search{::FindFirstFileW((folder + L"*").c_str(), &found)};
-    if (search.handle == INVALID_HANDLE_VALUE) return entries;
+    const CFindHandle search(::FindFirstFileW((folder + L"*").c_str(), &found));
+    if (!search.IsValid()) return entries;
     do {
         const std::wstring name = found.cFileName;
         if (name != L"." && name != L"..") entries.push_back({name, found.dwFileAttributes});
-    } while (::FindNextFileW(search.handle, &found));
+    } while (::FindNextFileW(search.Get(), &found));
     return entries;
 }
 

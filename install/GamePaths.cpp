@@ -17,11 +17,6 @@ const UpcaseRun kUpcaseRuns[] = {
 #include "install/UpcaseTable.inc"
 };
 
-bool IsSeparator(wchar_t ch)
-{
-    return ch == L'\\' || ch == L'/';
-}
-
 }  // namespace
 
 std::wstring WideAscii(const char* text)
@@ -72,19 +67,14 @@ bool IsBelow(const std::wstring& path, const std::wstring& folder)
 std::vector<std::wstring> PathComponents(const std::wstring& dest)
 {
     std::vector<std::wstring> parts;
-    std::wstring part;
-    for (std::size_t i = 0; i <= dest.size(); ++i) {
-        if (i < dest.size() && !IsSeparator(dest[i])) {
-            part += dest[i];
-            continue;
-        }
-        if (part == L"..") {
+    EachComponent(dest.data(), dest.size(), [&parts](const wchar_t* part, std::size_t length) {
+        if (IsDotDot(part, length)) {
             if (!parts.empty()) parts.pop_back();
-        } else if (!part.empty() && part != L".") {
-            parts.push_back(part);
+        } else if (length > 0 && !IsDot(part, length)) {
+            parts.emplace_back(part, length);
         }
-        part.clear();
-    }
+        return true;
+    });
     return parts;
 }
 
@@ -96,6 +86,21 @@ std::wstring CanonicalDestination(const std::wstring& dest)
         joined += part;
     }
     return joined;
+}
+
+std::vector<std::wstring> FoldersAbove(const std::wstring& relative)
+{
+    std::vector<std::wstring> folders;
+    for (std::size_t at = relative.find(L'\\'); at != std::wstring::npos; at = relative.find(L'\\', at + 1)) {
+        folders.push_back(relative.substr(0, at));
+    }
+    return folders;
+}
+
+std::wstring WithLastName(const std::wstring& path, const std::wstring& name)
+{
+    const std::size_t separator = path.find_last_of(L"\\/");
+    return (separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1)) + name;
 }
 
 bool IsInInstallerFolder(const std::wstring& dest)

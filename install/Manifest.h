@@ -6,14 +6,7 @@
 #include "framework/String.h"
 #include "framework/StringArray.h"
 #include "install/DestinationRules.h"
-
-// Marker of a file shipped beside the installer; matched byte for byte at the start of a source.
-const char kInstallerDirMarker[] = "<INSTDIR>";
-// Marker of a file inside the game directory.
-const char kGameDirMarker[] = "<GAMEDIR>";
-// Both markers are as long; the marker a source starts with is this many bytes.
-const int kMarkerLength = sizeof kInstallerDirMarker - 1;
-static_assert(sizeof kInstallerDirMarker == sizeof kGameDirMarker, "markers of one length");
+#include "install/SourceMarkers.h"
 
 // Splits a line at its first "|". False for lines that do not count (empty, or no "|").
 // The destination loses one leading backslash; nothing is trimmed.

@@ -39,10 +39,12 @@ DWORD DeleteRecordDurably(const std::wstring& folder, const std::wstring& name, 
 {
     const std::wstring path = folder + name;
     DWORD error = 0;
-    for (DWORD waited = 0;; waited += kCommitRetryMs) {
+    // Real time, not the sleeps counted: on a busy machine each sleep lasts longer than asked.
+    const DWORD start = ::GetTickCount();
+    for (;;) {
         error = ::DeleteFileW(path.c_str()) ? 0 : ::GetLastError();
         if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) break;
-        if (waited >= kCommitWaitMs || cancel()) break;
+        if (::GetTickCount() - start >= kCommitWaitMs || cancel()) break;
         ::Sleep(kCommitRetryMs);
     }
     if (error != 0) return error;

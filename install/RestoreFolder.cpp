@@ -170,7 +170,8 @@ void ClearRestoreFolder(const std::wstring& gameDir)
         }
     }
     // A program that has just opened one (a virus scanner, an indexer) is waited out for a while.
-    for (DWORD waited = 0; !held.empty() && waited < kCommitWaitMs; waited += kCommitRetryMs) {
+    const DWORD start = ::GetTickCount();
+    while (!held.empty() && ::GetTickCount() - start < kCommitWaitMs) {
         ::Sleep(kCommitRetryMs);
         std::vector<std::wstring> still;
         for (const std::wstring& file : held) {

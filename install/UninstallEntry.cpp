@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "framework/Handle.h"
 #include "framework/Utf8.h"
 #include "install/ContentHash.h"
 #include "install/GamePaths.h"
@@ -14,19 +15,6 @@ const wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\
 // The installer is a 32-bit program: on 64-bit Windows its entry belongs in the 32-bit view,
 // where the list looks for 32-bit programs, whichever build writes it.
 const REGSAM kView = KEY_WOW64_32KEY;
-
-class CRegKey {
-public:
-    ~CRegKey()
-    {
-        if (m_key) ::RegCloseKey(m_key);
-    }
-    HKEY* Receive() { return &m_key; }
-    HKEY Get() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
 
 std::wstring KeyPath(const std::wstring& gameDir)
 {
@@ -60,7 +48,7 @@ std::wstring UninstallKeyName(const std::wstring& gameDir)
 
 DWORD WriteUninstallEntry(const std::wstring& gameDir, const std::wstring& displayName, unsigned long long keptBytes)
 {
-    CRegKey key;
+    CRegistryKey key;
     LONG status = ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, KeyPath(gameDir).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                     KEY_SET_VALUE | kView, nullptr, key.Receive(), nullptr);
     if (status != ERROR_SUCCESS) return static_cast<DWORD>(status);
@@ -93,7 +81,7 @@ std::wstring DisplayNameFrom(const std::wstring& versionText, const std::wstring
 
 bool HasUninstallEntry(const std::wstring& gameDir)
 {
-    CRegKey key;
+    CRegistryKey key;
     return ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, KeyPath(gameDir).c_str(), 0, KEY_QUERY_VALUE | kView, key.Receive()) ==
            ERROR_SUCCESS;
 }
@@ -101,8 +89,9 @@ bool HasUninstallEntry(const std::wstring& gameDir)
 void RemoveUninstallEntry(const std::wstring& gameDir)
 {
     // Opened in the view first: the key is deleted from the view the handle belongs to.
-    CRegKey list;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_ALL_ACCESS | kView, list.Receive()) == ERROR_SUCCESS) {
+    CRegistryKey list;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_ALL_ACCESS | kView, list.Receive()) ==
+        ERROR_SUCCESS) {
         ::RegDeleteKeyW(list.Get(), UninstallKeyName(gameDir).c_str());
     }
 }

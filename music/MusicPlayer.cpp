@@ -29,12 +29,8 @@ CMusicPlayer::CMusicPlayer() : m_stopRequested(::CreateEventW(nullptr, TRUE, FAL
 
 CMusicPlayer::~CMusicPlayer()
 {
-    m_bStop = TRUE;
     if (m_stopRequested.IsValid()) ::SetEvent(m_stopRequested.Get());
-    if (m_hThread.IsValid()) {
-        ::WaitForSingleObject(m_hThread.Get(), INFINITE);
-        m_hThread.Close();
-    }
+    m_worker.Join();
     if (m_pStream) FSOUND_Stream_Close(m_pStream);
     FSOUND_Close();
     g_bSoundInit = FALSE;
@@ -47,15 +43,9 @@ BOOL CMusicPlayer::Play(CString path)
         m_strError = ErrorText(FSOUND_GetError());
         return FALSE;
     }
-    m_bStop = FALSE;
-    m_hThread = CHandle(::CreateThread(nullptr, 0, &CMusicPlayer::MusicThreadProc, this, 0, nullptr));
+    // Without a thread of its own there is no music: the window must not wait for it.
+    m_worker.Start([this] { PlayToEnd(); });
     return TRUE;
-}
-
-DWORD WINAPI CMusicPlayer::MusicThreadProc(LPVOID parameter)
-{
-    static_cast<CMusicPlayer*>(parameter)->PlayToEnd();
-    return 0;
 }
 
 void CMusicPlayer::PlayToEnd()
@@ -77,7 +67,8 @@ void CMusicPlayer::PlayToEnd()
         }
         const unsigned position = FSOUND_Stream_GetPosition(m_pStream);
         if (position >= length) break;
-        if (m_bStop) break;
-        if (::WaitForSingleObject(m_stopRequested.Get(), kPollPauseMs) == WAIT_FAILED) ::Sleep(kPollPauseMs);
+        // Stopped, or without the signal that could stop it: a worker nobody can stop would keep
+        // the window waiting as it closes. The stream plays on by itself either way.
+        if (::WaitForSingleObject(m_stopRequested.Get(), kPollPauseMs) != WAIT_TIMEOUT) break;
     }
 }

@@ -3,10 +3,9 @@
 
 #include <windows.h>
 
-#include <atomic>
-
 #include "framework/Handle.h"
 #include "framework/String.h"
+#include "framework/WorkerThread.h"
 #include "soundlib/fsound.h"
 
 // Whether a player has initialised the sound library and not yet closed it.
@@ -21,19 +20,19 @@ public:
     CMusicPlayer(const CMusicPlayer&) = delete;
     CMusicPlayer& operator=(const CMusicPlayer&) = delete;
 
-    // Opens the file as a stream and starts the worker. FALSE when the stream cannot be opened.
+    // Opens the file as a stream and starts the worker; once per player. FALSE when the stream
+    // cannot be opened.
     BOOL Play(CString path);
 
     // The text of the last library error; the installer itself never shows it.
     const CString& LastError() const { return m_strError; }
 
 private:
-    static DWORD WINAPI MusicThreadProc(LPVOID parameter);
     void PlayToEnd();
 
-    CHandle m_hThread;
-    std::atomic<BOOL> m_bStop{FALSE};
     FSOUND_STREAM* m_pStream = nullptr;
     CString m_strError;
-    CHandle m_stopRequested;  // lets the worker rest between polls yet wake at once to stop
+    // The worker's one stop signal: it rests on it between polls and wakes at once when it is set.
+    CHandle m_stopRequested;
+    CWorkerThread m_worker;
 };

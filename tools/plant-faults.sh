@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plants known faults in the product code one at a time and reports whether the tests catch each.
 # Usage: tools/plant-faults.sh [--rev REV] [FAULT_NAME...]   (REV defaults to HEAD)
+#        tools/plant-faults.sh --check   (only: is every fault's text still in its file of the working tree)
 #
 # Faults are planted in a scratch copy of a commit (build/plant-faults/src, kept between runs so
 # each plant rebuilds only what it touches), never in the working tree: editing the tests while it
@@ -29,8 +30,8 @@ fault dotdot-escapes   install/DestinationRules.cpp 'if (--depth < 0) return fal
 fault nul-device       install/DestinationRules.cpp '{"CON", "PRN", "AUX", "NUL"}' '{"CON", "PRN", "AUX"}' unit
 fault shown-whole      install/DestinationRules.cpp '!IsControl(dest.GetAt(length))' 'true' unit
 # Install-run decisions.
-fault gamedir-case     install/InstallPlan.cpp "const unsigned upper = unit >= 'a' && unit <= 'z' ? unit - 'a' + 'A' : unit;" 'const unsigned upper = unit;' unit
-fault megabytes        install/InstallPlan.cpp 'bytes / 1048576ULL' 'bytes / 1000000ULL' unit
+fault gamedir-case     install/GamePaths.h 'const unsigned upper = static_cast<unsigned>(UpcaseCodeUnit(static_cast<wchar_t>(CodeUnit(text[i]))));' 'const unsigned upper = CodeUnit(text[i]);' unit
+fault megabytes        ui/StatusText.cpp 'bytes / 1048576ULL' 'bytes / 1000000ULL' unit
 fault backup-redone    install/CopyPlan.cpp 'if (IsGameDirSource(sources[i]) && destination.state != PathState::Missing) continue;' '' unit
 fault case-sensitive   install/GamePaths.cpp 'for (wchar_t& unit : key) unit = UpcaseCodeUnit(unit);' '' unit
 fault upcase-step      install/GamePaths.cpp '(value - run.first) % run.step != 0' 'false' unit
@@ -46,7 +47,8 @@ fault any-name-cleared install/UndoFolder.cpp 'IsRunFileName(entry.name);' 'true
 fault held-not-live    install/RunRecovery.cpp 'error == ERROR_SHARING_VIOLATION ? RecordState::Held' 'error == ERROR_SHARING_VIOLATION ? RecordState::Missing' unit
 fault commit-hasty     install/RecordFile.h 'const DWORD kCommitWaitMs = 5000;' 'const DWORD kCommitWaitMs = 0;' unit
 fault abandoned-busy   install/RunClaim.cpp 'm_owned = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;' 'm_owned = wait == WAIT_OBJECT_0;' unit
-fault no-precheck      install/CopyEngine.cpp 'if (error) {' 'if (false) {' unit
+fault no-precheck      install/CopyEngine.cpp 'if (error) return Stop(CopyResult::MissingSource' 'if (false) return Stop(CopyResult::MissingSource' unit
+fault no-room-check    install/CopyEngine.cpp 'if (!VolumeHasRoomFor(m_gameDir, m_total + kept)) {' 'if (false) {' 'unit|gui'
 fault no-undo          install/CopyEngine.cpp 'restored = UndoRun(m_gameDir, record, m_buffer);' 'restored = true;' unit
 fault cancel-ignored   install/CopyEngine.cpp 'if (m_progress.cancel.load()) Fail' 'if (false) Fail' unit
 fault commit-ignored   install/CopyEngine.cpp 'if (error == 0) {' 'if (true) {' unit
@@ -70,12 +72,12 @@ fault staged-dropped   install/RecoveryRules.cpp '? RecoveryAction::FinishCommit
 fault foreign-names-ok install/RestoreFolder.cpp 'if (!IsPlainFile(entry) || !IsRestoreFileName(entry.name)) return RestoreFolderState::Refused;' '' unit
 fault restore-no-undo  install/RestoreRun.cpp 'outcome.restored = UndoRestore(gameDir, journal, buffer) && DeleteFileAnyway(journalPath) == 0;' 'outcome.restored = true;' unit
 fault entry-stays      install/RestoreFolder.cpp '    RemoveUninstallEntry(gameDir);' '' 'unit|gui'
-fault restore-too-deep install/UndoRecord.cpp '{RestoreFolderOf(gameDir),' '{UndoFolderOf(gameDir),' unit
+fault restore-too-deep install/InstallerFolders.cpp '{RestoreFolderOf(gameDir),' '{UndoFolderOf(gameDir),' unit
 fault restore-unseen   app/RecoveryReport.cpp 'switch (RecoverUnfinishedRestore(gameDir)) {' 'switch (RestoreRecovery::None) {' 'unit|gui'
 fault path-not-trimmed app/InstallCommand.cpp 'g_strGamePath.TrimLeft();' '' 'unit|gui'
 fault storno-disables  app/InstallCommand.cpp 'if (outcome.result != CopyResult::Cancelled) m_btnInstall' 'm_btnInstall' 'unit|gui'
 fault launcher-closes  app/InstallCommand.cpp 'if (!StartGame()) return true;' 'StartGame();' 'unit|gui'
-fault claim-ignored    app/InstallCommand.cpp 'const bool busy = claim.Claim(folder) == CRunClaim::Result::Busy;' 'const bool busy = false;' 'unit|gui'
+fault claim-ignored    app/RecoveryReport.cpp 'const bool busy = claim.Claim(gameDir) == CRunClaim::Result::Busy;' 'const bool busy = false;' 'unit|gui'
 # What the program asks of Windows.
 fault search-open      app/Main.cpp 'LoadDllsFromSystemFolderOnly();' '' 'gui_dll_search'
 fault manifest-level   res/VELANInst.manifest 'level="requireAdministrator"' 'level="asInvoker"' unit
@@ -101,6 +103,17 @@ fault registry-long    install/GameRegistry.cpp 'DWORD size = kBufferBytes;' 'DW
 
 # The sound library's and the music worker's faults, kept in their own file.
 source "$repo/tools/plant-faults-sound.txt"
+
+if [ "$rev" = --check ] || [ "${wanted// /}" = --check ]; then
+    gone=0
+    for i in "${!names[@]}"; do
+        FROM=${froms[$i]} perl -e 'local $/; open my $in, "<", $ARGV[0] or exit 4; exit(index(<$in>, $ENV{FROM}) < 0 ? 3 : 0)' \
+            "${files[$i]}" || { echo "pattern not found: ${names[$i]} in ${files[$i]}"; gone=$((gone + 1)); }
+    done
+    echo "${#names[@]} faults, $gone pattern(s) not found"
+    [ "$gone" = 0 ]
+    exit
+fi
 
 scratch=$repo/build/plant-faults
 src=$scratch/src

@@ -41,12 +41,12 @@ const CBitmap& CBitmapButton::Chosen(UINT itemState) const
     return m_bmpNormal;
 }
 
-void CBitmapButton::DrawSkin(UINT itemState, HDC target, const RECT& item)
+void CBitmapButton::DrawSkin(UINT itemState, CBorrowedDC target, const RECT& item)
 {
     ProbeCount(::GetParent(m_hWnd), L"VelanSkinDraws");
-    CMemoryDC memory(target);
+    CMemoryDC memory(target.Get());
     CSelectGuard select(memory.Get(), Chosen(itemState).GetSafeHandle());
     if (!select.Succeeded()) return;
-    ::BitBlt(target, item.left, item.top, item.right - item.left, item.bottom - item.top, memory.Get(), 0, 0,
+    ::BitBlt(target.Get(), item.left, item.top, item.right - item.left, item.bottom - item.top, memory.Get(), 0, 0,
              SRCCOPY);
 }

@@ -13,11 +13,11 @@ public:
     BOOL LoadSkinSet(const SkinSet& set) { return LoadSkinSet(set.normal, set.pressed, set.focus, set.disabled); }
 
     // Copies the chosen image unscaled to the item rectangle's corner; no frame, focus mark or caption.
-    void DrawSkin(UINT itemState, HDC target, const RECT& item);
+    void DrawSkin(UINT itemState, CBorrowedDC target, const RECT& item);
 
     void DrawItem(const DRAWITEMSTRUCT& request) override
     {
-        DrawSkin(request.itemState, request.hDC, request.rcItem);
+        DrawSkin(request.itemState, CBorrowedDC(request.hDC), request.rcItem);
     }
 
 private:

@@ -3,16 +3,16 @@
 
 #include "ui/Colours.h"
 
-HBRUSH CControlBrushes::Apply(int controlId, HDC hdc)
+CBorrowedBrush CControlBrushes::Apply(int controlId, CBorrowedDC hdc)
 {
     ControlColours colours{};
-    if (!ColoursForControl(controlId, colours)) return nullptr;
-    ::SetBkColor(hdc, colours.textBackground);
-    ::SetTextColor(hdc, colours.text);
+    if (!ColoursForControl(controlId, colours)) return CBorrowedBrush();
+    ::SetBkColor(hdc.Get(), colours.textBackground);
+    ::SetTextColor(hdc.Get(), colours.text);
     for (int i = 0; i < 3; ++i) {
         if (kColouredControls[i] != controlId) continue;
         if (m_brushes[i].IsNull()) m_brushes[i].CreateSolidBrush(colours.fill);
-        return m_brushes[i].GetHandle();
+        return CBorrowedBrush(m_brushes[i].GetHandle());
     }
-    return nullptr;
+    return CBorrowedBrush();
 }

@@ -7,9 +7,9 @@
 
 class CControlBrushes {
 public:
-    // Sets the control's text colours on the surface and returns its brush; null for a
-    // control that keeps the defaults.
-    HBRUSH Apply(int controlId, HDC hdc);
+    // Sets the control's text colours on the surface and returns its brush, which stays this
+    // object's; null for a control that keeps the defaults.
+    CBorrowedBrush Apply(int controlId, CBorrowedDC hdc);
 
 private:
     CBrush m_brushes[3];

@@ -14,11 +14,6 @@ CCopyProgressDlg::CCopyProgressDlg(HWND owner, std::atomic<bool>& cancel)
 {
 }
 
-CCopyProgressDlg::~CCopyProgressDlg()
-{
-    DestroyWindow();
-}
-
 bool CCopyProgressDlg::Open()
 {
     return Create();

@@ -10,7 +10,6 @@ class CCopyProgressDlg : public CDialog {
 public:
     // Storno sets `cancel`; the copy reads it.
     CCopyProgressDlg(HWND owner, std::atomic<bool>& cancel);
-    ~CCopyProgressDlg() override;
 
     // Shows the window centred on its owner; false when it could not be created (the copy goes on
     // without it).

@@ -3,6 +3,7 @@
 
 #include <shlobj.h>
 
+#include "framework/Com.h"
 #include "framework/WideText.h"
 
 namespace {
@@ -25,8 +26,6 @@ int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM, LPARAM data)
 
 bool ChooseFolder(const BrowseStart& start, CString& chosen)
 {
-    IMalloc* allocator = nullptr;
-    if (FAILED(::SHGetMalloc(&allocator))) return false;
     BROWSEINFOA request{};
     request.hwndOwner = nullptr;
     request.pidlRoot = nullptr;
@@ -36,15 +35,10 @@ bool ChooseFolder(const BrowseStart& start, CString& chosen)
     request.lpfn = BrowseCallback;
     request.lParam = reinterpret_cast<LPARAM>(&start);
     request.iImage = 0;
-    bool found = false;
-    if (LPITEMIDLIST item = ::SHBrowseForFolderA(&request)) {
-        char path[MAX_PATH] = {};
-        if (::SHGetPathFromIDListA(item, path)) {
-            chosen = CString(path);
-            found = true;
-        }
-        allocator->Free(item);
-    }
-    allocator->Release();
-    return found;
+    // The shell's allocator is the task allocator (SHGetMalloc hands out the same one).
+    const CTaskMemory<ITEMIDLIST> item(::SHBrowseForFolderA(&request));
+    char path[MAX_PATH] = {};
+    if (!item.IsValid() || !::SHGetPathFromIDListA(item.Get(), path)) return false;
+    chosen = CString(path);
+    return true;
 }

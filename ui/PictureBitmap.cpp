@@ -5,6 +5,7 @@
 
 #include <new>
 
+#include "framework/Com.h"
 #include "framework/FileException.h"
 #include "framework/Handle.h"
 #include "framework/ModulePath.h"
@@ -45,11 +46,9 @@ BOOL CPictureBitmap::LoadPicture(const CString& path)
     }
     try {
         CFileReadStream stream(file.Get());
-        IPicture* picture = nullptr;
-        if (SUCCEEDED(::OleLoadPicture(&stream, 0, FALSE, IID_IPicture, reinterpret_cast<void**>(&picture)))) {
-            Attach(BitmapOf(*picture));
-            picture->Release();
-        }
+        CComPtr<IPicture> picture;
+        void** received = reinterpret_cast<void**>(picture.Receive());
+        if (SUCCEEDED(::OleLoadPicture(&stream, 0, FALSE, IID_IPicture, received))) Attach(BitmapOf(*picture.Get()));
     } catch (const std::bad_alloc&) {
         ReportFileError(CFileException(FileErrorCause::OutOfMemory, ERROR_NOT_ENOUGH_MEMORY, path));
         return FALSE;
@@ -57,13 +56,13 @@ BOOL CPictureBitmap::LoadPicture(const CString& path)
     return TRUE;
 }
 
-void CPictureBitmap::DrawStretched(HDC target, const RECT& rect) const
+void CPictureBitmap::DrawStretched(CBorrowedDC target, const RECT& rect) const
 {
     SIZE size{};
     if (!GetSize(&size)) return;
-    CMemoryDC memory(target);
+    CMemoryDC memory(target.Get());
     CSelectGuard select(memory.Get(), GetSafeHandle());
     if (!select.Succeeded()) return;
-    ::StretchBlt(target, 0, 0, rect.right - rect.left, rect.bottom - rect.top, memory.Get(), 0, 0, size.cx, size.cy,
-                 SRCCOPY);
+    ::StretchBlt(target.Get(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, memory.Get(), 0, 0, size.cx,
+                 size.cy, SRCCOPY);
 }

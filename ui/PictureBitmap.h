@@ -12,5 +12,5 @@ public:
     BOOL LoadPicture(const CString& path);
 
     // Stretches the whole bitmap over (0, 0) and the rectangle's width and height.
-    void DrawStretched(HDC target, const RECT& rect) const;
+    void DrawStretched(CBorrowedDC target, const RECT& rect) const;
 };

@@ -13,3 +13,11 @@ std::wstring FillPattern(const std::wstring& pattern, const std::wstring& argume
     if (at == std::wstring::npos) return pattern;
     return pattern.substr(0, at) + argument + pattern.substr(at + 2);
 }
+
+CString FormatMegabytes(const CString& pattern, unsigned long long bytes)
+{
+    const int at = pattern.Find('%');
+    if (at < 0 || at + 1 >= pattern.GetLength() || pattern.GetAt(at + 1) != 'd') return pattern;
+    const std::string megabytes = std::to_string(bytes / 1048576ULL);
+    return pattern.Left(at) + megabytes.c_str() + pattern.Mid(at + 2);
+}

@@ -8,7 +8,8 @@
 
 #include "install/CopyPlan.h"
 #include "install/DestinationRules.h"
-#include "install/InstallPlan.h"
+#include "install/SourceMarkers.h"
+#include "ui/StatusText.h"
 #include "install/Manifest.h"
 #include "install/UndoRecord.h"
 #include "tests/support/LineChunks.h"

@@ -19,8 +19,10 @@ protected:
     {
         Press(m_dialog, IDC_BROWSE);
         HWND browser = nullptr;
-        WaitUntil([&] { return (browser = m_installer->WaitForWindow(L"", m_dialog, 100)) && ::GetDlgItem(browser, kTree); });
-        ::Sleep(500);
+        WaitUntil([&] {
+            return (browser = m_installer->WaitForWindow(L"", m_dialog, 100)) && ::GetDlgItem(browser, kTree) &&
+                   ::GetForegroundWindow() == browser;
+        });
         return browser;
     }
     void Close(HWND browser, int button)
@@ -58,8 +60,8 @@ TEST_F(Browse, CancelKeepsTheTextAndOkPutsTheChosenFolder)
     const std::wstring folder = Wide(m_games / "Game Folder");
     EXPECT_TRUE(WaitUntil([&] {
         browser = OpenBrowser();
+        // Sent, not posted: when the send returns the browser has taken the selection or dropped it.
         SendWithRemoteText(browser, BFFM_SETSELECTIONW, TRUE, folder);
-        ::Sleep(300);
         Close(browser, IDOK);
         return PathBox() == folder + L"\\";
     }, 60000)) << PathBox();

@@ -44,10 +44,12 @@ TEST_F(Hover, ButtonsLightUnderThePointerAndARestingPointerCostsNothing)
 
     PointAt(IDC_BROWSE, 30, 30);
     ASSERT_TRUE(FrameBecomes(IDC_BROWSE, kLitFrame));
-    ::Sleep(300);  // the redraw that the change asked for
+    ASSERT_TRUE(WaitForPaint());
     const ULONG_PTR loads = Loads();
     const ULONG_PTR draws = ProbeValue(m_dialog, L"VelanSkinDraws");
-    ::Sleep(1000);  // ten ticks with the pointer still
+    // The time is what is under test: ten ticks of the hover timer with the pointer still, which
+    // must load and draw nothing.
+    ::Sleep(1000);
     EXPECT_EQ(Loads(), loads);
     EXPECT_EQ(ProbeValue(m_dialog, L"VelanSkinDraws"), draws);
     ::SetCursorPos(0, 0);
@@ -60,6 +62,8 @@ TEST_F(Hover, DisabledInstallStaysGreyUnderThePointer)
     ::DeleteFileA((m_dir / "files.cfg").c_str());  // no install list: Install is disabled
     Start();
     PointAt(IDOK);
+    // The time is what is under test: four ticks of the hover timer with the pointer over the
+    // disabled button, none of which may light it.
     ::Sleep(400);
     EXPECT_EQ(FrameOf(IDOK), kPlainFrame);
     const RECT r = ScreenRectOf(Item(IDOK));

@@ -80,6 +80,9 @@ protected:
         Start();
         Press(m_dialog, IDOK);
         WaitUntil([&] {
+            // Planning and measuring thousands of files takes a while: the installer answers throughout.
+            DWORD_PTR answer = 0;
+            if (!::SendMessageTimeoutW(m_dialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &answer)) ++m_unanswered;
             m_progress = m_installer->WaitForWindow(L"Kopírování souborů", m_dialog, 100);
             return m_progress && !TextOf(::GetDlgItem(m_progress, IDC_COPY_FILE)).empty();
         }, 20000);
@@ -103,5 +106,6 @@ protected:
     std::string m_destinations;  // the folder in the game that the list's destinations lie in
     std::map<std::string, std::string> m_before;
     HWND m_progress = nullptr;
+    int m_unanswered = 0;  // messages the installer left unanswered for 100 ms between Install and the copy
 };
 

@@ -12,6 +12,7 @@ std::unique_ptr<TempFolder> LargeInstall::s_package;
 
 TEST_F(LargeInstall, ProgressWindowFollowsTheCopyWhileTheInstallerKeepsAnswering)
 {
+    EXPECT_EQ(m_unanswered, 0) << "the installer stopped answering before the copy";
     EXPECT_EQ(::GetWindow(m_progress, GW_OWNER), m_dialog);
     const RECT own = ScreenRectOf(m_progress);
     const RECT installer = ScreenRectOf(m_dialog);
@@ -22,15 +23,17 @@ TEST_F(LargeInstall, ProgressWindowFollowsTheCopyWhileTheInstallerKeepsAnswering
     std::set<int> bars;
     DWORD slowest = 0;
     const DWORD start = ::GetTickCount();
-    while (::IsWindow(m_progress) && ::GetTickCount() - start < 60000) {
+    // Looked at every 50 ms, as often as a user could see the window change.
+    WaitUntil([&] {
+        if (!::IsWindow(m_progress)) return true;
         files.insert(TextOf(::GetDlgItem(m_progress, IDC_COPY_FILE)));
         bars.insert(Bar());
         const DWORD asked = ::GetTickCount();
         DWORD_PTR answer = 0;
         EXPECT_TRUE(::SendMessageTimeoutW(m_dialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &answer));
         slowest = std::max(slowest, ::GetTickCount() - asked);
-        ::Sleep(50);
-    }
+        return false;
+    }, 60000, 50);
     EXPECT_GE(::GetTickCount() - start, 1000u) << "the copy was too short to follow";
     EXPECT_GE(files.size(), 3u);
     EXPECT_GE(bars.size(), 3u);
@@ -112,6 +115,7 @@ TEST_F(LargeInstall, SuccessIsShownOnlyOnceCommittedAndNeverUndoneLater)
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_TRUE(WaitUntil([&] { return Bar() >= 1000; }, 60000));
+    // The time is what is under test: for a second of the run's wait for its commit, no success.
     ::Sleep(1000);
     EXPECT_EQ(Status(), L"") << "success before the commit";
     ::CloseHandle(held);

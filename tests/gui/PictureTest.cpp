@@ -1,7 +1,9 @@
 // The background picture: content of any kind named backgrnd.jpg, stretched over the window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "tests/support/InstallerTest.h"
 #include "tests/support/Screen.h"
@@ -14,15 +16,20 @@ bool Near(COLORREF a, COLORREF b)
            std::abs(GetBValue(a) - GetBValue(b)) < 40;
 }
 
+bool OrdinaryBackground(const ScreenShot& client)
+{
+    return client.At(100, 100) == ::GetSysColor(COLOR_3DFACE);
+}
+
 class Picture : public InstallerTest {
 protected:
-    ScreenShot Client() const
+    template <class Drawn>
+    ScreenShot Client(Drawn drawn) const
     {
         RECT client{};
         ::GetClientRect(m_dialog, &client);
         ::MapWindowPoints(m_dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
-        ::Sleep(300);
-        return ScreenShot(client);
+        return ScreenShotWhen(client, drawn);
     }
 };
 
@@ -41,7 +48,10 @@ TEST_F(Picture, AnyPictureContentFillsTheWindowStretched)
         const std::string file = HostPathFromEnvironment("VELAN_TEST_DATA") + "\\pictures\\" + name;
         ASSERT_TRUE(::CopyFileA(file.c_str(), (m_dir / "backgrnd.jpg").c_str(), FALSE)) << name;
         Start();
-        const ScreenShot shot = Client();
+        const ScreenShot shot = Client([&](const ScreenShot& drawn) {
+            return std::all_of(std::begin(points), std::end(points),
+                               [&](const auto& p) { return Near(drawn.At(p.x, p.y), p.colour); });
+        });
         for (const auto& p : points) EXPECT_TRUE(Near(shot.At(p.x, p.y), p.colour)) << name << " " << p.x << "," << p.y;
         Close();
     }
@@ -52,7 +62,7 @@ TEST_F(Picture, TextContentGivesTheOrdinaryBackgroundSilently)
     m_dir.Write("backgrnd.jpg", "this is no picture\r\n");
     Start();
     EXPECT_EQ(FindProcessWindow(m_installer->Id(), L"", m_dialog), nullptr);
-    EXPECT_EQ(Client().At(100, 100), ::GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(Client(OrdinaryBackground).At(100, 100), ::GetSysColor(COLOR_3DFACE));
 }
 
 TEST_F(Picture, FolderNamedLikeThePictureIsReportedBeforeTheWindow)
@@ -64,5 +74,5 @@ TEST_F(Picture, FolderNamedLikeThePictureIsReportedBeforeTheWindow)
     EXPECT_EQ(FindProcessWindow(m_installer->Id(), L"", box), nullptr) << "the window showed before the message";
     EXPECT_EQ(AnswerBox(), L"Access to " + Wide(m_dir / "backgrnd.jpg") + L" was denied.");
     AttachWindow();
-    EXPECT_EQ(Client().At(100, 100), ::GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(Client(OrdinaryBackground).At(100, 100), ::GetSysColor(COLOR_3DFACE));
 }

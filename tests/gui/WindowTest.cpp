@@ -14,7 +14,6 @@ protected:
         ::DeleteFileA((m_dir / "files.cfg").c_str());  // so the status panel has a line to show
         m_dir.Write("version", "Čeština: žluťoučký kůň úpěl ďábelské ódy\nVerze 1.0");
         Start();
-        ::Sleep(300);  // the first paint
     }
     RECT Inside(int id) const
     {
@@ -44,10 +43,15 @@ TEST_F(Window, CzechTextsReadBackExactlyAndTheWindowCentredWithoutAFrame)
 
 TEST_F(Window, PanelsAndTheirTextsInTheirColours)
 {
-    const ScreenShot shot(ScreenRectOf(m_dialog));
     const RECT path = Inside(IDC_PATH);
     const RECT status = Inside(IDC_STATUS);
     const RECT version = Inside(IDC_VERSION);
+    // Each panel paints its fill and its text at once: with every fill on the screen, so are the texts.
+    const ScreenShot shot = ScreenShotWhen(ScreenRectOf(m_dialog), [&](const ScreenShot& s) {
+        return s.At(path.right - 3, path.bottom - 2) == RGB(0, 1, 22) &&
+               s.At(status.right - 3, status.bottom - 3) == RGB(0, 18, 46) &&
+               s.At(version.right - 3, version.bottom - 3) == RGB(1, 18, 46);
+    });
     // The fill of each panel, away from any text.
     EXPECT_EQ(shot.At(path.right - 3, path.bottom - 2), RGB(0, 1, 22));
     EXPECT_EQ(shot.At(status.right - 3, status.bottom - 3), RGB(0, 18, 46));

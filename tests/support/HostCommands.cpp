@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "tests/support/WaitUntil.h"
+
 bool StartHostProgram(const std::wstring& program, const std::vector<std::string>& arguments)
 {
     std::wstring commandLine = program;
@@ -33,16 +35,6 @@ bool IsLink(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-template <class Condition>
-bool WaitFor(Condition condition)
-{
-    for (int tries = 0; tries < 500; ++tries) {
-        if (condition()) return true;
-        ::Sleep(10);
-    }
-    return false;
-}
-
 }  // namespace
 
 std::string UnixPathOf(const std::string& windowsPath)
@@ -64,11 +56,11 @@ std::string UnixPathOf(const std::string& windowsPath)
 bool MakeHostLink(const std::string& target, const std::string& link)
 {
     return StartHostProgram(L"/bin/ln", {"-s", UnixPathOf(target), UnixPathOf(link)}) &&
-           WaitFor([&] { return IsLink(link); });
+           WaitUntil([&] { return IsLink(link); }, 5000, 10);
 }
 
 bool RemoveHostLink(const std::string& link)
 {
     return StartHostProgram(L"/bin/rm", {"-f", UnixPathOf(link)}) &&
-           WaitFor([&] { return ::GetFileAttributesA(link.c_str()) == INVALID_FILE_ATTRIBUTES; });
+           WaitUntil([&] { return ::GetFileAttributesA(link.c_str()) == INVALID_FILE_ATTRIBUTES; }, 5000, 10);
 }

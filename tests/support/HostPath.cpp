@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "tests/support/WaitUntil.h"
+
 std::string HostPathFromEnvironment(const char* variable)
 {
     const char* unixPath = std::getenv(variable);
@@ -35,10 +37,5 @@ long long SinkSize()
 bool SinkGrowsWithin(unsigned long milliseconds)
 {
     const long long start = SinkSize();
-    const DWORD begin = ::GetTickCount();
-    do {
-        if (SinkSize() > start) return true;
-        ::Sleep(20);
-    } while (::GetTickCount() - begin < milliseconds);
-    return false;
+    return WaitUntil([&] { return SinkSize() > start; }, milliseconds);
 }

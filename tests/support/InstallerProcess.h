@@ -8,6 +8,7 @@
 #include "res/Resource.h"
 #include "tests/support/HostPath.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/WaitUntil.h"
 
 // The built programs, as Windows paths: the shipped one and the one that keeps test counters.
 inline std::string InstallerExe() { return HostPathFromEnvironment("VELANINST_EXE"); }
@@ -53,15 +54,4 @@ void Press(HWND dialog, int id);
 // Presses a button whose command opens no modal box, and waits until the window has handled it.
 bool PressAndWait(HWND dialog, int id);
 std::wstring Wide(const std::string& ascii);
-
-template <class Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = 10000)
-{
-    const DWORD start = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - start > timeoutMs) return false;
-        ::Sleep(20);
-    }
-    return true;
-}
 

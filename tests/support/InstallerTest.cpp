@@ -21,6 +21,21 @@ void CloseNotepads()
     }
 }
 
+// GetUpdateRect without erasing only asks, from any process: nothing is sent or validated.
+BOOL CALLBACK FindPendingPaint(HWND child, LPARAM pending)
+{
+    if (!::IsWindowVisible(child) || !::GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+    *reinterpret_cast<bool*>(pending) = true;
+    return FALSE;
+}
+
+bool PaintPending(HWND window)
+{
+    bool pending = ::GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!pending) ::EnumChildWindows(window, FindPendingPaint, reinterpret_cast<LPARAM>(&pending));
+    return pending;
+}
+
 }  // namespace
 
 void InstallerTest::SetUp()
@@ -47,6 +62,15 @@ void InstallerTest::Close()
 {
     Press(m_dialog, IDCANCEL);
     EXPECT_TRUE(m_installer->WaitForExit());
+}
+
+bool InstallerTest::WaitForPaint() const
+{
+    // A window's update region is emptied as its paint begins; the window answers a sent message
+    // only between the messages it handles, so the answer comes once that paint has ended.
+    DWORD_PTR answer = 0;
+    return WaitUntil([&] { return !PaintPending(m_dialog); }, 5000) &&
+           ::SendMessageTimeoutW(m_dialog, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer) != 0;
 }
 
 void InstallerTest::Type(const std::wstring& text) const

@@ -29,6 +29,9 @@ protected:
     std::wstring Status() const { return TextOf(Item(IDC_STATUS)); }
     std::wstring PathBox() const { return TextOf(Item(IDC_PATH)); }
     bool InstallEnabled() const { return ::IsWindowEnabled(Item(IDOK)) != FALSE; }
+    // Waits until nothing of the window waits to be painted and a paint under way has ended, so that
+    // what a test counts next is not a redraw an earlier change asked for.
+    bool WaitForPaint() const;
     void Type(const std::wstring& text) const;
     // The message box over the window: its text, answered with OK (empty when none came).
     std::wstring AnswerBox();

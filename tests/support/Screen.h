@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/WaitUntil.h"
+
 class ScreenShot {
 public:
     // Copies a screen rectangle.
@@ -31,3 +33,17 @@ int DifferencesFromBitmapFile(const RECT& area, const std::string& bmpPath);
 
 // The screen rectangle of a window, or of a control of a dialog.
 RECT ScreenRectOf(HWND window);
+
+// The screen rectangle as soon as it shows what `drawn` looks for, or as it is once the time is up
+// (for the test to fail on): a window is painted after it shows, and under Wine its pixels reach the
+// screen after that, when its thread next goes idle.
+template <class Drawn>
+ScreenShot ScreenShotWhen(const RECT& area, Drawn drawn, DWORD timeoutMs = 3000)
+{
+    ScreenShot shot(area);
+    WaitUntil([&] {
+        shot = ScreenShot(area);
+        return drawn(shot);
+    }, timeoutMs);
+    return shot;
+}

@@ -13,6 +13,7 @@
 #include "tests/support/HostPath.h"
 #include "tests/support/SoundBytes.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -113,8 +114,16 @@ TEST_F(Playback, EachFormatArrives)
         EXPECT_EQ(run.channel, 0) << row.path;
         EXPECT_TRUE(run.reachedEnd) << row.path;
         EXPECT_EQ(run.lastPosition, row.length) << row.path;
-        ::Sleep(300);  // the sink writes at its own pace, a little behind the device's position
-        const Samples recorded = SinkSamples();
+        // The sink writes at its own pace, a little behind the device's position.
+        Samples recorded;
+        WaitUntil([&] {
+            recorded = SinkSamples();
+            if (!row.exact.empty() && !ContainsIgnoringSilence(recorded, row.exact)) return false;
+            for (unsigned c = 0; c < row.channels; ++c) {
+                if (AudibleChannel(recorded, row.channels, c).size() + row.tolerance < row.frames) return false;
+            }
+            return true;
+        }, 3000);
         EXPECT_TRUE(row.exact.empty() || ContainsIgnoringSilence(recorded, row.exact)) << row.path;
         for (unsigned c = 0; c < row.channels; ++c) {
             const Samples heard = AudibleChannel(recorded, row.channels, c);
@@ -139,15 +148,17 @@ TEST_F(Playback, PositionFollowsTheDeviceAndCloseCutsItShort)
     ASSERT_NE(stream, nullptr) << FSOUND_GetError();
     const unsigned length = static_cast<unsigned>(FSOUND_Stream_GetLength(stream));
     ASSERT_EQ(FSOUND_Stream_Play(FSOUND_FREE, stream), 0);
-    const DWORD start = ::GetTickCount();
     int distinct = 0;
-    unsigned previous = 0, position = 0;
-    while ((position = FSOUND_Stream_GetPosition(stream)) < length / 4 * 3 && ::GetTickCount() - start < 10000) {
+    unsigned previous = 0;
+    // Looked at every 10 ms, finer than a buffer of the device lasts.
+    WaitUntil([&] {
+        const unsigned position = FSOUND_Stream_GetPosition(stream);
+        if (position >= length / 4 * 3) return true;
         EXPECT_GE(position, previous);
         if (position != previous) ++distinct;
         previous = position;
-        ::Sleep(10);
-    }
+        return false;
+    }, 10000, 10);
     // Not one jump from start to end: the position moves buffer by buffer or finer.
     EXPECT_GT(distinct, 8);
     EXPECT_LT(FSOUND_Stream_GetPosition(stream), length);

@@ -96,7 +96,9 @@ TEST(FaultsPlayer, StopsAskingADeviceThatRefusesTheSound)
     g_refuseDevice = true;
     const int before = g_deviceOpens;
     ASSERT_TRUE(player.Play((dir / "backgrnd.snd").c_str()));
-    ::Sleep(600);  // a dozen of the worker's pauses
+    // The time is what is under test: a dozen of the worker's pauses, in which it must not ask the
+    // refusing device again.
+    ::Sleep(600);
     EXPECT_EQ(g_deviceOpens - before, 1);
     EXPECT_EQ(player.LastError(),
               "Soundcard does not support the features needed for this soundsystem (16bit stereo output)");

@@ -102,3 +102,14 @@ TEST(CopyPlan, StepsFoldersAndWhatMayMeetTheUndoFolder)
         EXPECT_EQ(plan.folderInTheWay, c.folderInTheWay) << c.steps;
     }
 }
+
+TEST(CopyPlan, SpaceMustBeStrictlyMore)
+{
+    EXPECT_FALSE(HasRoomFor(1000, 1000));
+    EXPECT_TRUE(HasRoomFor(1000, 1001));
+    EXPECT_TRUE(HasRoomFor(0, 1));
+    EXPECT_FALSE(HasRoomFor(0, 0));
+    // Sizes of 2 GiB and more no longer wrap.
+    EXPECT_FALSE(HasRoomFor(3ULL << 30, 2ULL << 30));
+    EXPECT_FALSE(HasRoomFor(5ULL << 40, 80ULL << 30));
+}

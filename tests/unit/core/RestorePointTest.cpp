@@ -1,26 +1,16 @@
-// The restore point: the content hash, the record and what is trusted in it, how a second install
-// adds to it, what a restore does with each file, how a restore cut off is taken back, and the
-// restore's command line. Played out on real files in the restore's own tests.
+// The restore point: the record and what is trusted in it, how a second install adds to it, what a
+// restore does with each file, how a restore cut off is taken back, and the names of the restore
+// folder. Played out on real files in the restore's own tests.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "install/ContentHash.h"
-#include "install/RestoreCommand.h"
 #include "install/RestorePoint.h"
 
 namespace {
-
-std::uint32_t HashOf(const std::string& bytes, std::size_t piece)
-{
-    CContentHash hash;
-    for (std::size_t at = 0; at < bytes.size(); at += piece) hash.Add(bytes.data() + at, std::min(piece, bytes.size() - at));
-    return hash.Value();
-}
 
 CopyStep Step(const wchar_t* relative, bool replaces)
 {
@@ -44,25 +34,6 @@ std::wstring Shown(const RestorePoint& point)
 }
 
 }  // namespace
-
-TEST(ContentHash, IsXxHash32HoweverTheBytesArriveInChunks)
-{
-    // Reference values from Debian's python3-xxhash.
-    std::string long_;
-    for (int i = 0; i < 5; ++i) {
-        for (int b = 0; b < 256; ++b) long_ += static_cast<char>(b);
-    }
-    long_ += "xyz";
-    const struct {
-        std::string bytes;
-        std::uint32_t hash;
-    } cases[] = {{"", 0x02CC5D05u}, {"a", 0x550D7456u}, {"abc", 0x32D153FFu}, {long_, 0x8191A0B0u}};
-    for (const auto& c : cases) {
-        for (const std::size_t piece : {std::size_t{1}, std::size_t{5}, std::size_t{16}, std::size_t{4096}}) {
-            EXPECT_EQ(HashOf(c.bytes, piece), c.hash) << c.bytes.size() << " bytes in pieces of " << piece;
-        }
-    }
-}
 
 TEST(RestorePoint, RecordComesBackWholeAndOnlyAWholeRecordOfOurPathsAndNamesIsTrusted)
 {
@@ -210,34 +181,4 @@ TEST(RestorePoint, NamesInTheRestoreFolderAreOursOrNot)
                  {L"VELANInst.exe", true}, {L"fmod.dll", true}, {L"3.out.part", true}, {L"1.", false}, {L".2", false},
                  {L"1.2.3", false}, {L"x.out", false}, {L"game.exe", false}, {L"1234567890.1", false}};
     for (const auto& n : names) EXPECT_EQ(IsRestoreFileName(n.name), n.ours) << n.name;
-}
-
-TEST(RestoreCommand, OnlyTheRestoreFormsStartARestore)
-{
-    const struct {
-        const wchar_t* line;
-        bool restore;
-        const wchar_t* gameDir;
-        unsigned long after;
-    } cases[] = {
-        {L"\"C:\\Hry\\VELAN\\VELANInst.restore\\VELANInst.exe\" /restore", true, L"", 0},
-        {L"VELANInst.exe /RESTORE", true, L"", 0},
-        {L"x.exe /restore \"C:\\Hry s mezerou\" /after 42", true, L"C:\\Hry s mezerou\\", 42},
-        {L"x.exe /restore C:\\Hry\\", true, L"C:\\Hry\\", 0},
-        {L"VELANInst.exe", false, L"", 0},
-        {L"x.exe /restore /after", false, L"", 0},
-        {L"x.exe /restore C:\\a C:\\b", false, L"", 0},
-        {L"x.exe /install", false, L"", 0},
-    };
-    for (const auto& c : cases) {
-        const RestoreCommand command = ParseRestoreCommand(c.line);
-        EXPECT_EQ(command.restore, c.restore) << c.line;
-        EXPECT_EQ(command.gameDir, c.gameDir) << c.line;
-        EXPECT_EQ(command.after, c.after) << c.line;
-    }
-    // What the kept installer hands its copy reads back as it was meant.
-    const RestoreCommand handed = ParseRestoreCommand(RestoreCommandLine(L"C:\\Temp\\x.exe", L"D:\\Hra s mezerou\\", 7));
-    EXPECT_TRUE(handed.restore);
-    EXPECT_EQ(handed.gameDir, L"D:\\Hra s mezerou\\");
-    EXPECT_EQ(handed.after, 7u);
 }

@@ -1,13 +1,11 @@
-// The undo record: its bytes, what a record read back is trusted with, the steps that undo every
-// moment of a run (played out on real files in the recovery's tests), and the names a run puts in
-// its undo folder.
+// The undo record: its bytes, what a record read back is trusted with, and the steps that undo every
+// moment of a run (played out on real files in the recovery's tests).
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
-#include "install/InstallerFolders.h"
 #include "install/UndoRecord.h"
 
 namespace {
@@ -102,15 +100,5 @@ TEST(UndoRecord, UndoOfEveryMomentOfARun)
         const std::vector<UndoStep> steps =
             PlanUndo(record, L"G\\", L"U\\", [&](const std::wstring& path) { return c.disk.count(path) > 0; });
         EXPECT_EQ(Shown(steps), c.undo) << c.moment;
-    }
-}
-
-TEST(Recovery, OnlyNamesARunCreatesAreItsOwn)
-{
-    for (const wchar_t* name : {L"undo.rec", L"UNDO.REC", L"0", L"1999", L"7.part"}) {
-        EXPECT_TRUE(IsRunFileName(name)) << name;
-    }
-    for (const wchar_t* name : {L"", L"readme.txt", L".part", L"7.bak", L"7.part.part", L"x7", L"undo.rec2"}) {
-        EXPECT_FALSE(IsRunFileName(name)) << name;
     }
 }

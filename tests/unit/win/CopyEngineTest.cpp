@@ -13,6 +13,7 @@
 #include "install/UndoFolder.h"
 #include "tests/support/EngineFixture.h"
 #include "tests/support/TreeSnapshot.h"
+#include "tests/support/WaitUntil.h"
 
 using CopyEngine = EngineFixture;
 
@@ -68,11 +69,11 @@ TEST_F(CopyEngine, ACancelWithinTheLastFilePutsEverythingBack)
     m_pkg.Write("movie.bik", std::string(64 << 20, 'm'));
     Pair(m_pkg / "movie.bik", "movies\\intro.bik");
     const std::map<std::string, std::string> before = Game();
+    // Counted before the run: planned again midway, the pairs already copied from the game folder
+    // would drop out and the cancel would come a file or two early.
+    const int last = static_cast<int>(Planned().steps.size()) - 1;
     std::thread user([&] {
-        const DWORD start = ::GetTickCount();
-        while (m_progress.step.load() < static_cast<int>(Planned().steps.size()) - 1 && ::GetTickCount() - start < 10000) {
-            ::Sleep(1);
-        }
+        WaitUntil([&] { return m_progress.step.load() >= last; }, 10000, 1);
         m_progress.cancel.store(true);
     });
     const CopyOutcome outcome = Run();
@@ -84,8 +85,8 @@ TEST_F(CopyEngine, ACancelWithinTheLastFilePutsEverythingBack)
 
 TEST_F(CopyEngine, WhatCanBeCheckedStopsTheRunBeforeItsFirstChange)
 {
-    // Each named as what the user must look at: a destination that is a folder, a source gone
-    // since the list was read, a file where the undo folder goes, and a game folder so deep that
+    // Each named as what the user must look at: a source gone since the list was read (or a
+    // folder in its place), a destination that is a folder, a file where the undo folder goes, and a game folder so deep that
     // the undo folder's path would be too long, or only the restore folder's (its name is longer).
     TempFolder deep;
     const std::string deepGame = deep / (std::string(234 - deep.Path().size() - 1, 'd') + "\\");
@@ -96,23 +97,27 @@ TEST_F(CopyEngine, WhatCanBeCheckedStopsTheRunBeforeItsFirstChange)
     const struct {
         std::function<void()> prepare, restore;
         std::string game;
+        CopyResult result;
         DWORD error;
         std::string named;
     } cases[] = {
-        {[&] { m_game.MakeFolder("docs\\ro.txt"); }, [&] { ::RemoveDirectoryA((m_game / "docs\\ro.txt").c_str()); },
-         m_game.Path(), ERROR_ACCESS_DENIED, m_game / "docs\\ro.txt"},
         {[&] { ::DeleteFileA((m_pkg / "x2").c_str()); }, [&] { m_pkg.Write("x2", "second x"); }, m_game.Path(),
-         ERROR_FILE_NOT_FOUND, m_pkg / "x2"},
+         CopyResult::MissingSource, ERROR_FILE_NOT_FOUND, m_pkg / "x2"},
+        {[&] { ::DeleteFileA((m_pkg / "x2").c_str()); m_pkg.MakeFolder("x2"); },
+         [&] { ::RemoveDirectoryA((m_pkg / "x2").c_str()); m_pkg.Write("x2", "second x"); }, m_game.Path(),
+         CopyResult::MissingSource, ERROR_FILE_NOT_FOUND, m_pkg / "x2"},
+        {[&] { m_game.MakeFolder("docs\\ro.txt"); }, [&] { ::RemoveDirectoryA((m_game / "docs\\ro.txt").c_str()); },
+         m_game.Path(), CopyResult::Failed, ERROR_ACCESS_DENIED, m_game / "docs\\ro.txt"},
         {[&] { m_game.Write("VELANInst.undo", "the game's"); }, [&] { ::DeleteFileA((m_game / "VELANInst.undo").c_str()); },
-         m_game.Path(), ERROR_ALREADY_EXISTS, m_game / "VELANInst.undo"},
-        {nothing, nothing, deepGame, ERROR_FILENAME_EXCED_RANGE, deepGame + "VELANInst.undo"},
-        {nothing, nothing, lessDeep, ERROR_FILENAME_EXCED_RANGE, lessDeep + "VELANInst.undo"},
+         m_game.Path(), CopyResult::Failed, ERROR_ALREADY_EXISTS, m_game / "VELANInst.undo"},
+        {nothing, nothing, deepGame, CopyResult::Failed, ERROR_FILENAME_EXCED_RANGE, deepGame + "VELANInst.undo"},
+        {nothing, nothing, lessDeep, CopyResult::Failed, ERROR_FILENAME_EXCED_RANGE, lessDeep + "VELANInst.undo"},
     };
     for (const auto& c : cases) {
         c.prepare();
         const std::map<std::string, std::string> before = SnapshotOf(c.game);
         const CopyOutcome outcome = RunCopy(Planned(c.game), WidePath(c.game), m_progress);
-        EXPECT_EQ(outcome.result, CopyResult::Failed) << c.named;
+        EXPECT_EQ(outcome.result, c.result) << c.named;
         EXPECT_EQ(outcome.error, c.error) << c.named;
         EXPECT_EQ(outcome.path, WidePath(c.named));
         EXPECT_EQ(m_progress.step.load(), -1) << c.named;
@@ -128,19 +133,24 @@ TEST_F(CopyEngine, ACommitHeldBackIsWaitedForAWhileThenUndone)
     m_pkg.Write("movie.bik", std::string(64 << 20, 'm'));
     Pair(m_pkg / "movie.bik", "movies\\intro.bik");
     const std::map<std::string, std::string> before = Game();
-    for (const DWORD holdMs : {6000, 1000}) {
+    // 0: held until the run has ended, however long the machine makes it.
+    for (const DWORD holdMs : {0, 1000}) {
+        CHandle ended(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
         const std::string record = m_game / "VELANInst.undo\\undo.rec";
         HANDLE held = INVALID_HANDLE_VALUE;
         std::thread scanner([&] {
-            const DWORD start = ::GetTickCount();
-            while (held == INVALID_HANDLE_VALUE && ::GetTickCount() - start < 10000) {
+            // Asked without a pause: the record must be held from before the commit comes.
+            WaitUntil([&] {
                 held = ::CreateFileA(record.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_EXISTING, 0, nullptr);
-            }
-            ::Sleep(holdMs);
+                return held != INVALID_HANDLE_VALUE;
+            }, 10000, 0);
+            // The time held is what is under test: longer than the run waits for its commit, or shorter.
+            ::WaitForSingleObject(ended.Get(), holdMs ? holdMs : 60000);
             ::CloseHandle(held);
         });
-        const CopyOutcome outcome = Run();
+        CopyOutcome outcome = Run();
+        if (holdMs == 0) ::SetEvent(ended.Get());
         scanner.join();
         ASSERT_NE(held, INVALID_HANDLE_VALUE) << "the record was never seen";
         if (holdMs == 1000) {

@@ -1,33 +1,12 @@
 // Taking the translation out again, on real files: an install then a restore gives the game back
-// with times and marks, over two installs too; a file changed since stays; a restore that fails,
-// is cancelled or is cut off at any moment leaves the translation installed; a restore point that
-// is not ours is never acted on.
+// with times and marks, over two installs too; a file changed since stays; a restore that fails or
+// is cancelled leaves the translation installed; a restore point that is not ours is never acted on.
 #include <gtest/gtest.h>
 
-#include "install/GamePaths.h"
-#include "install/RecordFile.h"
-#include "install/RestoreFolder.h"
-#include "install/RestoreRun.h"
-#include "install/RunRecovery.h"
-#include "install/UndoFolder.h"
-#include "tests/support/EngineFixture.h"
+#include <functional>
+
 #include "tests/support/HostCommands.h"
-
-namespace {
-
-class Restore : public EngineFixture {
-protected:
-    std::map<std::string, std::string> Timed() const { return TimedSnapshotOf(m_game.Path()); }
-    std::wstring GameDir() const { return WidePath(m_game.Path()); }
-    RestoreOutcome RestoreNow()
-    {
-        std::vector<std::wstring> names;
-        return RunRestore(GameDir(), m_progress, names);
-    }
-    bool HasRestorePoint() const { return ::GetFileAttributesA((m_game / "VELANInst.restore").c_str()) != INVALID_FILE_ATTRIBUTES; }
-};
-
-}  // namespace
+#include "tests/support/RestoreFixture.h"
 
 TEST_F(Restore, AnInstallThenARestoreGivesTheGameBackWithTimesAndMarks)
 {
@@ -93,60 +72,6 @@ TEST_F(Restore, AFailureOrACancelLeavesTheTranslationInstalled)
     EXPECT_EQ(DifferencesBetween(installed, Timed()), "");
     m_progress.cancel = false;
     EXPECT_EQ(RestoreNow().result, RestoreResult::Done) << "still usable";
-}
-
-TEST_F(Restore, ARestoreCutOffAtAnyMomentIsUndoneOrFinishedAtTheNextStart)
-{
-    const auto before = Timed();
-    ASSERT_EQ(Run().result, CopyResult::Done);
-    const auto installed = Timed();
-    const std::wstring restoreDir = RestoreFolderOf(GameDir());
-    RestorePoint point;
-    ASSERT_EQ(ReadRestoreFolder(GameDir(), point), RestoreFolderState::Ours);
-    std::vector<char> buffer;
-    const RestoreJournal journal = PlanRestore(point, [&](const RestoreEntry& file) {
-        return CompareWithWritten(GameDir() + file.relative, file.written, buffer) == FileMatch::Same ? FileNow::AsWritten
-                                                                                                     : FileNow::Changed;
-    });
-    const std::vector<FileMove> moves = MovesOf(journal, GameDir(), restoreDir);
-    ASSERT_GE(moves.size(), 4u);
-    // Killed after `done` moves: the journal on disk, the moves up to there made (the original's
-    // read-only mark stays with it; a rename does not ask for it).
-    for (std::size_t done = 0; done <= moves.size(); ++done) {
-        ASSERT_EQ(WriteRecordFile(restoreDir + L"restoring.rec", SerializeRestoreJournal(journal), nullptr), 0u);
-        for (std::size_t i = 0; i < done; ++i) ASSERT_TRUE(::MoveFileExW(moves[i].from.c_str(), moves[i].to.c_str(), 0));
-        EXPECT_EQ(RecoverUnfinishedRestore(GameDir()), RestoreRecovery::Undone) << done;
-        EXPECT_EQ(DifferencesBetween(installed, Timed()), "") << done;
-    }
-    // Killed after its commit: the next start finishes it.
-    ASSERT_EQ(WriteRecordFile(restoreDir + L"restoring.rec", SerializeRestoreJournal(journal), nullptr), 0u);
-    for (const FileMove& move : moves) ASSERT_TRUE(::MoveFileExW(move.from.c_str(), move.to.c_str(), 0));
-    ASSERT_TRUE(::DeleteFileW((restoreDir + L"restore.rec").c_str()));
-    EXPECT_EQ(RecoverUnfinishedRestore(GameDir()), RestoreRecovery::Finished);
-    EXPECT_EQ(DifferencesBetween(before, Timed()), "");
-    EXPECT_FALSE(HasRestorePoint());
-}
-
-TEST_F(Restore, AnInstallCutOffAfterItsCommitKeepsItsOriginalsAtTheNextStart)
-{
-    const auto before = Timed();
-    ASSERT_EQ(Run().result, CopyResult::Done);
-    // As if the run had stopped right after its commit: its originals and its staged restore point
-    // back in the undo folder, the restore folder not yet made.
-    const std::wstring undoDir = UndoFolderOf(GameDir());
-    const std::wstring restoreDir = RestoreFolderOf(GameDir());
-    ASSERT_TRUE(::MoveFileExW(restoreDir.substr(0, restoreDir.size() - 1).c_str(),
-                              undoDir.substr(0, undoDir.size() - 1).c_str(), 0));
-    RestorePoint point;
-    std::string bytes;
-    ASSERT_TRUE(ReadRecordFile(undoDir + L"restore.rec", bytes) && ParseRestorePoint(bytes, point));
-    for (const KeptOriginal& original : OriginalsToKeep(point)) {
-        ASSERT_TRUE(::MoveFileExW((undoDir + original.kept).c_str(), (undoDir + AsideName(original.step)).c_str(), 0));
-    }
-    EXPECT_EQ(RecoverUnfinishedRun(GameDir()), Recovery::None);
-    EXPECT_FALSE(PathExists(undoDir));
-    EXPECT_EQ(RestoreNow().result, RestoreResult::Done);
-    EXPECT_EQ(DifferencesBetween(before, Timed()), "");
 }
 
 TEST_F(Restore, ARestorePointThatIsNotOursIsNeverActedOn)

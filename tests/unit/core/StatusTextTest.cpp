@@ -1,9 +1,7 @@
-// Status panel text and the sound library's text for codes it does not know.
+// Status panel text: lines joined as the panel shows them, patterns filled with a path taken
+// literally, the MB figure of the space report.
 #include <gtest/gtest.h>
 
-#include <climits>
-
-#include "music/ErrorText.h"
 #include "ui/StatusText.h"
 
 TEST(StatusText, LinesJoinWithCrLf)
@@ -22,7 +20,10 @@ TEST(StatusText, PatternTakesItsArgumentLiterally)
     EXPECT_EQ(FillPattern(L"no slot", L"x"), L"no slot");
 }
 
-TEST(ErrorText, CodesOutOfTheTableAreUnknown)
+TEST(StatusText, MegabytesRoundDownFrom64Bits)
 {
-    for (int code : {19, 100, INT_MAX, -1, INT_MIN}) EXPECT_STREQ(ErrorText(code), "Unknown error") << code;
+    const CString pattern("potřeba přibližně %d MB volného místa.");
+    EXPECT_EQ(FormatMegabytes(pattern, 1048575), "potřeba přibližně 0 MB volného místa.");
+    EXPECT_EQ(FormatMegabytes(pattern, 1048576), "potřeba přibližně 1 MB volného místa.");
+    EXPECT_EQ(FormatMegabytes(pattern, 5ULL << 40), "potřeba přibližně 5242880 MB volného místa.");
 }

@@ -1,5 +1,6 @@
 // The one rule for when two names are one file, code unit by code unit against the platform's own
-// table (the one the file system compares names with).
+// table (the one the file system compares names with); the rules that need no platform are in
+// unit/core/GamePathsTest.cpp.
 #include <gtest/gtest.h>
 
 #include <windows.h>

@@ -1,32 +1,11 @@
-// The install run's decisions: space and the MB figure, destinations. The game folder's marker is
-// seen at work in the copy plan's table, in both places it counts (a backup made once, the source).
+// The rules a destination must pass, over the list's bytes (the UTF-16 of a record reads alike).
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "install/InstallPlan.h"
-#include "install/Manifest.h"
+#include "install/DestinationRules.h"
 
-TEST(InstallPlan, SpaceMustBeStrictlyMore)
-{
-    EXPECT_FALSE(HasRoomFor(1000, 1000));
-    EXPECT_TRUE(HasRoomFor(1000, 1001));
-    EXPECT_TRUE(HasRoomFor(0, 1));
-    EXPECT_FALSE(HasRoomFor(0, 0));
-    // Sizes of 2 GiB and more no longer wrap.
-    EXPECT_FALSE(HasRoomFor(3ULL << 30, 2ULL << 30));
-    EXPECT_FALSE(HasRoomFor(5ULL << 40, 80ULL << 30));
-}
-
-TEST(InstallPlan, MegabytesRoundDownFrom64Bits)
-{
-    const CString pattern("potřeba přibližně %d MB volného místa.");
-    EXPECT_EQ(FormatMegabytes(pattern, 1048575), "potřeba přibližně 0 MB volného místa.");
-    EXPECT_EQ(FormatMegabytes(pattern, 1048576), "potřeba přibližně 1 MB volného místa.");
-    EXPECT_EQ(FormatMegabytes(pattern, 5ULL << 40), "potřeba přibližně 5242880 MB volného místa.");
-}
-
-TEST(Destinations, AcceptedOnlyInsideTheGameAndAsNamesWindowsCanHold)
+TEST(DestinationRules, AcceptedOnlyInsideTheGameAndAsNamesWindowsCanHold)
 {
     struct Case {
         std::string dest;
@@ -38,7 +17,7 @@ TEST(Destinations, AcceptedOnlyInsideTheGameAndAsNamesWindowsCanHold)
         {"..\\f", false},              {"a\\..\\..\\f", false},       {"a/../../f", false},
         {"C:\\Windows\\f", false},     {"c:f", false},               {"\\\\server\\share\\f", false},
         {"//server/share", false},     {"\\..\\f", false},
-        // Bytes no Windows name holds; a NUL would also split the NUL-joined copy lists.
+        // Bytes no Windows name holds; a NUL would end the name early in every file function.
         {std::string("a\0C:\\Windows\\y", 14), false}, {"a\tb.txt", false}, {"a\x1f", false},
         {"a<b", false}, {"a>b", false}, {"a:b", false}, {"a\"b", false}, {"a|b", false}, {"a?b", false},
         {"a*b", false},

@@ -1,14 +1,20 @@
 // A run cut off without warning and undone at the next start, on real files: at every moment of
-// the run, with an original on another volume, and what a start leaves alone.
+// the run, with an original on another volume, and what a start leaves alone; a run cut off after
+// its commit keeps its originals for the restore.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <thread>
 
+#include "install/GamePaths.h"
+#include "install/RecordFile.h"
+#include "install/RestorePoint.h"
 #include "install/RunRecovery.h"
 #include "install/UndoFolder.h"
 #include "tests/support/EngineFixture.h"
 #include "tests/support/HostCommands.h"
+#include "tests/support/RestoreFixture.h"
+#include "tests/support/WaitUntil.h"
 
 using UnfinishedRun = EngineFixture;
 
@@ -113,8 +119,7 @@ TEST_F(OtherVolume, AnOriginalMovedAsideIsWholeOrAbsentAtEveryMoment)
     const std::map<std::string, std::string> big = Game();
     const int bigEntry = static_cast<int>(Planned().steps.size()) - 1;
     std::thread user([&] {
-        const DWORD start = ::GetTickCount();
-        while (!PathExists(undoDir + PartName(bigEntry)) && ::GetTickCount() - start < 10000) ::Sleep(1);
+        WaitUntil([&] { return PathExists(undoDir + PartName(bigEntry)); }, 10000, 1);
         m_progress.cancel.store(true);
     });
     const CopyOutcome outcome = Run();
@@ -160,4 +165,26 @@ TEST_F(UnfinishedRun, WhatAStartFindsIsTouchedOnlyWhenARunOfOursLeftIt)
                                 OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(RecoverUnfinishedRun(WidePath(m_game.Path())), Recovery::Busy);
     ::CloseHandle(live);
+}
+
+TEST_F(Restore, AnInstallCutOffAfterItsCommitKeepsItsOriginalsAtTheNextStart)
+{
+    const auto before = Timed();
+    ASSERT_EQ(Run().result, CopyResult::Done);
+    // As if the run had stopped right after its commit: its originals and its staged restore point
+    // back in the undo folder, the restore folder not yet made.
+    const std::wstring undoDir = UndoFolderOf(GameDir());
+    const std::wstring restoreDir = RestoreFolderOf(GameDir());
+    ASSERT_TRUE(::MoveFileExW(restoreDir.substr(0, restoreDir.size() - 1).c_str(),
+                              undoDir.substr(0, undoDir.size() - 1).c_str(), 0));
+    RestorePoint point;
+    std::string bytes;
+    ASSERT_TRUE(ReadRecordFile(undoDir + L"restore.rec", bytes) && ParseRestorePoint(bytes, point));
+    for (const KeptOriginal& original : OriginalsToKeep(point)) {
+        ASSERT_TRUE(::MoveFileExW((undoDir + original.kept).c_str(), (undoDir + AsideName(original.step)).c_str(), 0));
+    }
+    EXPECT_EQ(RecoverUnfinishedRun(GameDir()), Recovery::None);
+    EXPECT_FALSE(PathExists(undoDir));
+    EXPECT_EQ(RestoreNow().result, RestoreResult::Done);
+    EXPECT_EQ(DifferencesBetween(before, Timed()), "");
 }
