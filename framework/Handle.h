@@ -65,59 +65,34 @@ private:
     H m_handle = nullptr;
 };
 
-struct KernelHandleTraits {
-    using Type = HANDLE;
+// A handle kind whose empty value is null, closed by CloseFn.
+template <typename T, auto CloseFn>
+struct NullEmptyTraits {
+    using Type = T;
     static Type None() { return nullptr; }
-    // Both null and INVALID_HANDLE_VALUE mean "none": the platform uses either.
+    static bool IsValid(Type handle) { return handle != nullptr; }
+    static void Close(Type handle) { CloseFn(handle); }
+};
+
+// Kernel objects come back null or INVALID_HANDLE_VALUE on failure, depending on the function.
+struct KernelHandleTraits : NullEmptyTraits<HANDLE, ::CloseHandle> {
     static bool IsValid(Type handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
-    static void Close(Type handle) { ::CloseHandle(handle); }
 };
 
 // A directory search's handle is no kernel handle: CloseHandle would not end the search.
-struct FindHandleTraits {
-    using Type = HANDLE;
+struct FindHandleTraits : KernelHandleTraits {
     static Type None() { return INVALID_HANDLE_VALUE; }
-    static bool IsValid(Type handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
     static void Close(Type handle) { ::FindClose(handle); }
-};
-
-struct RegistryKeyTraits {
-    using Type = HKEY;
-    static Type None() { return nullptr; }
-    static bool IsValid(Type key) { return key != nullptr; }
-    static void Close(Type key) { ::RegCloseKey(key); }
-};
-
-struct MenuTraits {
-    using Type = HMENU;
-    static Type None() { return nullptr; }
-    static bool IsValid(Type menu) { return menu != nullptr; }
-    static void Close(Type menu) { ::DestroyMenu(menu); }
-};
-
-struct LibraryTraits {
-    using Type = HMODULE;
-    static Type None() { return nullptr; }
-    static bool IsValid(Type module) { return module != nullptr; }
-    static void Close(Type module) { ::FreeLibrary(module); }
-};
-
-// Memory the system allocated for the caller with LocalAlloc (FormatMessage's text, say).
-template <typename T>
-struct LocalMemoryTraits {
-    using Type = T*;
-    static Type None() { return nullptr; }
-    static bool IsValid(Type memory) { return memory != nullptr; }
-    static void Close(Type memory) { ::LocalFree(memory); }
 };
 
 using CHandle = CUniqueHandle<KernelHandleTraits>;
 using CFindHandle = CUniqueHandle<FindHandleTraits>;
-using CRegistryKey = CUniqueHandle<RegistryKeyTraits>;
-using CMenu = CUniqueHandle<MenuTraits>;
-using CLibrary = CUniqueHandle<LibraryTraits>;
+using CRegistryKey = CUniqueHandle<NullEmptyTraits<HKEY, ::RegCloseKey>>;
+using CMenu = CUniqueHandle<NullEmptyTraits<HMENU, ::DestroyMenu>>;
+using CLibrary = CUniqueHandle<NullEmptyTraits<HMODULE, ::FreeLibrary>>;
+// Memory the system allocated for the caller with LocalAlloc (FormatMessage's text, say).
 template <typename T>
-using CLocalMemory = CUniqueHandle<LocalMemoryTraits<T>>;
+using CLocalMemory = CUniqueHandle<NullEmptyTraits<T*, ::LocalFree>>;
 
 // A menu another object owns, such as a window's system menu.
 using CBorrowedMenu = CBorrowed<HMENU>;
