@@ -126,8 +126,8 @@ BOOL CInstallerDlg::CopyFiles(CopyOutcome& outcome)
     // progress window opens only once the run is sure to change the game.
     while (!PumpMessagesUntil(worker.Measured(), kProgressPeriodMs, nullptr)) {
     }
-    BringToTopAndShow();
     if (worker.Handle() && ::WaitForSingleObject(worker.Handle(), 0) == WAIT_TIMEOUT) {
+        BringToTopAndShow();
         CCopyProgressDlg window(m_hWnd, progress.cancel);
         window.Open();
         while (!PumpMessagesUntil(worker.Handle(), kProgressPeriodMs, window.GetSafeHwnd())) {
