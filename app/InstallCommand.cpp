@@ -21,7 +21,6 @@
 #include "install/UninstallEntry.h"
 #include "ui/CopyProgressDlg.h"
 #include "ui/Hover.h"
-#include "ui/Layout.h"
 #include "ui/StatusText.h"
 
 namespace {

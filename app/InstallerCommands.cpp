@@ -12,7 +12,6 @@
 #include "res/Resource.h"
 #include "ui/FolderBrowser.h"
 #include "ui/Hover.h"
-#include "ui/Layout.h"
 
 void CInstallerDlg::OnClose()
 {

@@ -2,12 +2,9 @@
 #include "app/InstallerDlg.h"
 
 #include "app/Texts.h"
-#include "framework/FileFind.h"
-#include "framework/PathText.h"
 #include "framework/WideText.h"
 #include "res/Resource.h"
 #include "ui/Hover.h"
-#include "ui/Layout.h"
 
 CString g_strGamePath;
 

@@ -7,27 +7,17 @@
 #include "framework/Handle.h"
 
 template <typename T>
-struct ComPointerTraits {
-    using Type = T*;
-    static Type None() { return nullptr; }
-    static bool IsValid(Type object) { return object != nullptr; }
-    static void Close(Type object) { object->Release(); }
-};
-
-// What the shell and COM hand out for the caller to free (an item list of the folder browser, say).
-template <typename T>
-struct TaskMemoryTraits {
-    using Type = T*;
-    static Type None() { return nullptr; }
-    static bool IsValid(Type memory) { return memory != nullptr; }
-    static void Close(Type memory) { ::CoTaskMemFree(memory); }
-};
+void ReleaseReference(T* object)
+{
+    object->Release();
+}
 
 // One reference to a COM object.
 template <typename T>
-using CComPtr = CUniqueHandle<ComPointerTraits<T>>;
+using CComPtr = CUniqueHandle<NullEmptyTraits<T*, ReleaseReference<T>>>;
+// What the shell and COM hand out for the caller to free (an item list of the folder browser, say).
 template <typename T>
-using CTaskMemory = CUniqueHandle<TaskMemoryTraits<T>>;
+using CTaskMemory = CUniqueHandle<NullEmptyTraits<T*, ::CoTaskMemFree>>;
 
 // OLE on the calling thread while the object lives; undone only where it was done, as the system
 // counts each success and wants as many undos.

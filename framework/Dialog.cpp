@@ -86,12 +86,8 @@ BOOL CDialog::OnInitDialog()
     return TRUE;
 }
 
-bool CDialog::OnMessage(UINT message, WPARAM wp, LPARAM lp, INT_PTR& result)
+bool CDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&)
 {
-    (void)message;
-    (void)wp;
-    (void)lp;
-    (void)result;
     return false;
 }
 

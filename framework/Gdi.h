@@ -11,45 +11,15 @@
 using CBorrowedDC = CBorrowed<HDC>;
 using CBorrowedBrush = CBorrowed<HBRUSH>;
 
-// Owns one GDI object and deletes it; not copyable, movable.
-class CGdiObject {
+// Owns one GDI object and deletes it; not copyable, movable. The names are the ones the window
+// classes use for their pictures, fonts and brushes.
+class CGdiObject : public CUniqueHandle<NullEmptyTraits<HGDIOBJ, ::DeleteObject>> {
 public:
-    CGdiObject() = default;
-    explicit CGdiObject(HGDIOBJ handle) : m_handle(handle) {}
-    virtual ~CGdiObject() { DeleteObject(); }
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-    CGdiObject(CGdiObject&& other) noexcept : m_handle(other.Detach()) {}
-    CGdiObject& operator=(CGdiObject&& other) noexcept
-    {
-        if (this != &other) {
-            DeleteObject();
-            m_handle = other.Detach();
-        }
-        return *this;
-    }
-
-    HGDIOBJ GetSafeHandle() const { return m_handle; }
-    bool IsNull() const { return m_handle == nullptr; }
-    void Attach(HGDIOBJ handle)
-    {
-        DeleteObject();
-        m_handle = handle;
-    }
-    HGDIOBJ Detach()
-    {
-        HGDIOBJ h = m_handle;
-        m_handle = nullptr;
-        return h;
-    }
-    void DeleteObject()
-    {
-        if (m_handle) ::DeleteObject(m_handle);
-        m_handle = nullptr;
-    }
-
-private:
-    HGDIOBJ m_handle = nullptr;
+    using CUniqueHandle::CUniqueHandle;
+    HGDIOBJ GetSafeHandle() const { return Get(); }
+    bool IsNull() const { return !IsValid(); }
+    void Attach(HGDIOBJ handle) { *Receive() = handle; }
+    void DeleteObject() { Close(); }
 };
 
 class CBitmap : public CGdiObject {
@@ -80,21 +50,8 @@ public:
     HBRUSH GetHandle() const { return static_cast<HBRUSH>(GetSafeHandle()); }
 };
 
-// A memory drawing surface compatible with another; deleted with the object.
-class CMemoryDC {
-public:
-    explicit CMemoryDC(HDC compatibleWith) : m_hdc(::CreateCompatibleDC(compatibleWith)) {}
-    ~CMemoryDC()
-    {
-        if (m_hdc) ::DeleteDC(m_hdc);
-    }
-    CMemoryDC(const CMemoryDC&) = delete;
-    CMemoryDC& operator=(const CMemoryDC&) = delete;
-    HDC Get() const { return m_hdc; }
-
-private:
-    HDC m_hdc;
-};
+// A memory drawing surface (CreateCompatibleDC's), deleted with the object.
+using CMemoryDC = CUniqueHandle<NullEmptyTraits<HDC, ::DeleteDC>>;
 
 // Selects an object into a surface and puts the previous one back on destruction.
 class CSelectGuard {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "framework/PathText.h"
+
 CString GetModulePath()
 {
     char buffer[261] = {};

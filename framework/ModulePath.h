@@ -1,7 +1,6 @@
 // The running executable's path and the application name derived from it.
 #pragma once
 
-#include "framework/PathText.h"
 #include "framework/String.h"
 
 #include <string>

@@ -44,7 +44,7 @@ const CBitmap& CBitmapButton::Chosen(UINT itemState) const
 void CBitmapButton::DrawSkin(UINT itemState, CBorrowedDC target, const RECT& item)
 {
     ProbeCount(::GetParent(m_hWnd), L"VelanSkinDraws");
-    CMemoryDC memory(target.Get());
+    CMemoryDC memory(::CreateCompatibleDC(target.Get()));
     CSelectGuard select(memory.Get(), Chosen(itemState).GetSafeHandle());
     if (!select.Succeeded()) return;
     ::BitBlt(target.Get(), item.left, item.top, item.right - item.left, item.bottom - item.top, memory.Get(), 0, 0,

@@ -60,7 +60,7 @@ void CPictureBitmap::DrawStretched(CBorrowedDC target, const RECT& rect) const
 {
     SIZE size{};
     if (!GetSize(&size)) return;
-    CMemoryDC memory(target.Get());
+    CMemoryDC memory(::CreateCompatibleDC(target.Get()));
     CSelectGuard select(memory.Get(), GetSafeHandle());
     if (!select.Succeeded()) return;
     ::StretchBlt(target.Get(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, memory.Get(), 0, 0, size.cx,

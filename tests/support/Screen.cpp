@@ -20,7 +20,7 @@ ScreenShot::ScreenShot(const std::string& bmpPath)
     if (bitmap.IsNull() || !::GetObjectW(bitmap.GetSafeHandle(), sizeof info, &info)) return;
     m_width = info.bmWidth;
     m_height = info.bmHeight;
-    const CMemoryDC file(nullptr);
+    const CMemoryDC file(::CreateCompatibleDC(nullptr));
     const CSelectGuard selected(file.Get(), bitmap.GetSafeHandle());
     Copy(file.Get(), 0, 0);
 }
@@ -31,7 +31,7 @@ void ScreenShot::Copy(HDC source, int x, int y)
     info.bmiHeader = {sizeof info.bmiHeader, m_width, -m_height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
     void* bits = nullptr;
     const CGdiObject bitmap(::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const CMemoryDC memory(source);
+    const CMemoryDC memory(::CreateCompatibleDC(source));
     const CSelectGuard selected(memory.Get(), bitmap.GetSafeHandle());
     ::BitBlt(memory.Get(), 0, 0, m_width, m_height, source, x, y, SRCCOPY);
     ::GdiFlush();
