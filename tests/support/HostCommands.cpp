@@ -1,9 +1,23 @@
-// Host programs run from a test under Wine.
+// Programs started from a test, host programs among them.
 #include "tests/support/HostCommands.h"
 
 #include <windows.h>
 
 #include "tests/support/WaitUntil.h"
+
+bool StartProgram(std::wstring commandLine, const std::wstring& application)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(application.empty() ? nullptr : application.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                          0, nullptr, nullptr, &startup, &process)) {
+        return false;
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return true;
+}
 
 bool StartHostProgram(const std::wstring& program, const std::vector<std::string>& arguments)
 {
@@ -15,16 +29,7 @@ bool StartHostProgram(const std::wstring& program, const std::vector<std::string
     for (wchar_t& ch : application) {
         if (ch == L'/') ch = L'\\';
     }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(application.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process)) {
-        return false;
-    }
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return true;
+    return StartProgram(commandLine, application);
 }
 
 namespace {

@@ -1,10 +1,14 @@
-// Host (Linux) programs run from a test under Wine, which starts them as it starts its own: links
-// on the host's file system, which Wine follows but cannot make (its symbolic-link call does
-// nothing), and a program started as a new Wine process under another locale.
+// Programs started from a test, and host (Linux) programs run under Wine, which starts them as it
+// starts its own: links on the host's file system, which Wine follows but cannot make (its
+// symbolic-link call does nothing), and a program started as a new Wine process under another locale.
 #pragma once
 
 #include <string>
 #include <vector>
+
+// Starts a command line, the program named by `application` or else by the line's first word, without
+// waiting for it; false when it did not start.
+bool StartProgram(std::wstring commandLine, const std::wstring& application = std::wstring());
 
 // Starts a Linux program with its arguments (no double quotes in them). Wine gives back no handle
 // that tells when such a program has ended: callers wait for what it does instead.

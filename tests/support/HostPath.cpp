@@ -20,22 +20,16 @@ std::string HostPathFromEnvironment(const char* variable)
     return path;
 }
 
-namespace {
-
-// The sink file's size, or -1 before it exists.
-long long SinkSize()
+unsigned long long FileSizeOf(const std::string& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExA(HostPathFromEnvironment("VELAN_SINK_FILE").c_str(), GetFileExInfoStandard, &data)) {
-        return -1;
-    }
-    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
-
-}  // namespace
 
 bool SinkGrowsWithin(unsigned long milliseconds)
 {
-    const long long start = SinkSize();
-    return WaitUntil([&] { return SinkSize() > start; }, milliseconds);
+    const std::string sink = HostPathFromEnvironment("VELAN_SINK_FILE");
+    const unsigned long long start = FileSizeOf(sink);
+    return WaitUntil([&] { return FileSizeOf(sink) > start; }, milliseconds);
 }

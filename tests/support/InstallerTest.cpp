@@ -78,26 +78,25 @@ void InstallerTest::Type(const std::wstring& text) const
     ::SendMessageW(Item(IDC_PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::wstring InstallerTest::AnswerBox()
+std::wstring AnswerMessageBox(const std::function<HWND()>& find, int answer, DWORD timeoutMs)
 {
     HWND box = nullptr;
-    WaitUntil([&] { return IsMessageBox(box = FindProcessWindow(m_installer->Id(), L"", m_dialog)); }, 15000);
-    if (!IsMessageBox(box)) return std::wstring();
+    if (!WaitUntil([&] { return IsMessageBox(box = find()) && ::IsWindowVisible(box); }, timeoutMs)) return std::wstring();
     const std::wstring text = TextOf(::GetDlgItem(box, kBoxText));
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ::PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
     WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); });
     return text;
+}
+
+std::wstring InstallerTest::AnswerBox()
+{
+    return AnswerMessageBox([&] { return FindProcessWindow(m_installer->Id(), L"", m_dialog); });
 }
 
 std::wstring InstallerTest::RunInstall()
 {
     const std::wstring before = Status();
     Press(m_dialog, IDOK);
-    return WaitForOutcome(before);
-}
-
-std::wstring InstallerTest::WaitForOutcome(const std::wstring& before, DWORD timeoutMs)
-{
     std::wstring now;
     WaitUntil([&] {
         HWND box = FindProcessWindow(m_installer->Id(), L"", m_dialog);
@@ -107,7 +106,7 @@ std::wstring InstallerTest::WaitForOutcome(const std::wstring& before, DWORD tim
         }
         now = Status();
         return ::IsWindowEnabled(m_dialog) && now != before && !now.empty();
-    }, timeoutMs);
+    }, 20000);
     return now;
 }
 

@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "tests/support/InstallerProcess.h"
+
+// The first message box `find` gives (of any process): its text, answered with `answer`; empty when
+// none came.
+std::wstring AnswerMessageBox(const std::function<HWND()>& find, int answer = IDOK, DWORD timeoutMs = 15000);
 
 class InstallerTest : public ::testing::Test {
 protected:
@@ -35,11 +40,9 @@ protected:
     void Type(const std::wstring& text) const;
     // The message box over the window: its text, answered with OK (empty when none came).
     std::wstring AnswerBox();
-    // Presses Install and waits for the status to change, answering every box on the way (their
-    // texts are kept in m_messages).
+    // Presses Install and waits for the window to be enabled with another status, answering every
+    // box on the way (their texts are kept in m_messages).
     std::wstring RunInstall();
-    // Waits for the window to be enabled with a status other than `before`, answering boxes as above.
-    std::wstring WaitForOutcome(const std::wstring& before, DWORD timeoutMs = 20000);
     static void SetRegistryPath(const std::string& value);
     // Whether the information document opened in Notepad (a success opens it); it is closed again.
     static bool InfoDocumentOpened();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <thread>
 
+#include "framework/Utf8.h"
 #include "install/GamePaths.h"
 #include "install/RecordFile.h"
 #include "install/RestorePoint.h"
@@ -19,14 +20,6 @@
 using UnfinishedRun = EngineFixture;
 
 namespace {
-
-void WriteFileOf(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD put = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
-    ::CloseHandle(file);
-}
 
 // A game whose folder "linked" is a link to a folder on another volume (the host's memory file
 // system): moving a file from there into the undo folder is a copy.
@@ -94,12 +87,12 @@ TEST_F(OtherVolume, AnOriginalMovedAsideIsWholeOrAbsentAtEveryMoment)
     // Killed while the original was copied into the undo folder, after it was whole there but
     // before it was deleted, and after that with the new file half written over it.
     const std::function<void()> moments[] = {
-        [&] { WriteFileOf(undoDir + PartName(entry), m_original.substr(0, 1 << 20)); },
+        [&] { m_game.Write("VELANInst.undo\\" + Utf8FromUtf16(PartName(entry)), m_original.substr(0, 1 << 20)); },
         [&] { ::CopyFileW(original.c_str(), (undoDir + AsideName(entry)).c_str(), FALSE); },
         [&] {
             ::CopyFileW(original.c_str(), (undoDir + AsideName(entry)).c_str(), FALSE);
             DeleteFileAnyway(original);
-            WriteFileOf(original, "first");
+            m_game.Write("linked\\big.dat", "first");
         },
     };
     for (const auto& moment : moments) {
