@@ -8,7 +8,6 @@
 
 #include "install/CopyPlan.h"
 #include "install/DestinationRules.h"
-#include "install/SourceMarkers.h"
 #include "ui/StatusText.h"
 #include "install/Manifest.h"
 #include "install/UndoRecord.h"
@@ -47,9 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     // (every path in it one a record may be trusted with). A path "exists" the second time it is
     // asked for.
     const auto widened = [](const std::string& bytes) {
-        std::wstring wide;
-        for (const char ch : bytes) wide += static_cast<wchar_t>(static_cast<unsigned char>(ch));
-        return wide;
+        const auto* begin = reinterpret_cast<const unsigned char*>(bytes.data());
+        return std::wstring(begin, begin + bytes.size());
     };
     std::vector<std::wstring> wideSources;
     std::vector<std::wstring> wideDests;

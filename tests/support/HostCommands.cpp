@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "tests/support/WaitUntil.h"
 
 bool StartProgram(std::wstring commandLine, const std::wstring& application)
@@ -26,21 +28,9 @@ bool StartHostProgram(const std::wstring& program, const std::vector<std::string
         commandLine += L" \"" + std::wstring(argument.begin(), argument.end()) + L"\"";
     }
     std::wstring application = L"Z:" + program;
-    for (wchar_t& ch : application) {
-        if (ch == L'/') ch = L'\\';
-    }
+    std::replace(application.begin(), application.end(), L'/', L'\\');
     return StartProgram(commandLine, application);
 }
-
-namespace {
-
-bool IsLink(const std::string& path)
-{
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
-}  // namespace
 
 std::string UnixPathOf(const std::string& windowsPath)
 {
@@ -60,8 +50,10 @@ std::string UnixPathOf(const std::string& windowsPath)
 
 bool MakeHostLink(const std::string& target, const std::string& link)
 {
-    return StartHostProgram(L"/bin/ln", {"-s", UnixPathOf(target), UnixPathOf(link)}) &&
-           WaitUntil([&] { return IsLink(link); }, 5000, 10);
+    return StartHostProgram(L"/bin/ln", {"-s", UnixPathOf(target), UnixPathOf(link)}) && WaitUntil([&] {
+        const DWORD attributes = ::GetFileAttributesA(link.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    }, 5000, 10);
 }
 
 bool RemoveHostLink(const std::string& link)

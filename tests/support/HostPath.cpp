@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -14,9 +15,7 @@ std::string HostPathFromEnvironment(const char* variable)
     if (!unixPath) throw std::runtime_error(std::string(variable) + " is not set");
     std::string path = unixPath;
     if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& ch : path) {
-        if (ch == '/') ch = '\\';
-    }
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 

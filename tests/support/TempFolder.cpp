@@ -8,32 +8,26 @@
 
 namespace {
 
-void RemoveTree(const std::string& folder);
-
+// A file, a link itself (never what it points to), or a folder with everything in it.
 void RemoveEntry(const std::string& path, DWORD attributes)
 {
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        RemoveHostLink(path);  // never what it points to
+        RemoveHostLink(path);
     } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path + "\\");
+        WIN32_FIND_DATAA data;
+        HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string name = data.cFileName;
+                if (name != "." && name != "..") RemoveEntry(path + "\\" + name, data.dwFileAttributes);
+            } while (::FindNextFileA(find, &data));
+            ::FindClose(find);
+        }
+        ::RemoveDirectoryA(path.c_str());
     } else {
         ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileA(path.c_str());
     }
-}
-
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = data.cFileName;
-            if (name != "." && name != "..") RemoveEntry(folder + name, data.dwFileAttributes);
-        } while (::FindNextFileA(find, &data));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace
@@ -54,7 +48,7 @@ TempFolder::TempFolder(const std::string& baseFolder)
 
 TempFolder::~TempFolder()
 {
-    RemoveTree(m_path);
+    RemoveEntry(m_path.substr(0, m_path.size() - 1), FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void TempFolder::Remove(const std::string& name) const

@@ -15,31 +15,32 @@ std::string Content(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-void Walk(const std::string& root, const std::string& relative, std::map<std::string, std::string>& out, bool timed)
+std::map<std::string, std::string> Walk(const std::string& root, bool timed, const std::string& relative = "")
 {
+    std::map<std::string, std::string> out;
     WIN32_FIND_DATAA data;
     HANDLE find = ::FindFirstFileA((root + relative + "*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return;
+    if (find == INVALID_HANDLE_VALUE) return out;
     do {
         const std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
         const std::string path = relative + name;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        const DWORD a = data.dwFileAttributes;
+        if (a & FILE_ATTRIBUTE_DIRECTORY) {
             out[path] = "<folder>";
-            Walk(root, path + "\\", out, timed);
+            const auto inside = Walk(root, timed, path + "\\");
+            out.insert(inside.begin(), inside.end());
         } else if (timed) {
-            const DWORD a = data.dwFileAttributes;
-            const unsigned long long time =
-                (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                data.ftLastWriteTime.dwLowDateTime;
-            out[path] = "@" + std::to_string(time) + ((a & FILE_ATTRIBUTE_READONLY) ? " ro" : "") +
+            const ULARGE_INTEGER time{{data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime}};
+            out[path] = "@" + std::to_string(time.QuadPart) + ((a & FILE_ATTRIBUTE_READONLY) ? " ro" : "") +
                         ((a & FILE_ATTRIBUTE_HIDDEN) ? " hidden" : "") + ((a & FILE_ATTRIBUTE_SYSTEM) ? " system" : "") +
                         " " + Content(root + path);
         } else {
-            out[path] = Content(root + path) + ((data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? "+ro" : "");
+            out[path] = Content(root + path) + ((a & FILE_ATTRIBUTE_READONLY) ? "+ro" : "");
         }
     } while (::FindNextFileA(find, &data));
     ::FindClose(find);
+    return out;
 }
 
 std::string Short(const std::string& content)
@@ -51,16 +52,12 @@ std::string Short(const std::string& content)
 
 std::map<std::string, std::string> SnapshotOf(const std::string& folder)
 {
-    std::map<std::string, std::string> out;
-    Walk(folder, "", out, false);
-    return out;
+    return Walk(folder, false);
 }
 
 std::map<std::string, std::string> TimedSnapshotOf(const std::string& folder)
 {
-    std::map<std::string, std::string> out;
-    Walk(folder, "", out, true);
-    return out;
+    return Walk(folder, true);
 }
 
 std::string DifferencesBetween(const std::map<std::string, std::string>& before,

@@ -55,22 +55,18 @@ Samples AudibleChannel(const Samples& interleaved, unsigned channels, unsigned c
     return Samples(first, std::find_if(one.rbegin(), one.rend(), loud).base());
 }
 
-// Share of the signal's energy at `frequency` (Goertzel), between 0 and 1.
+// Share of the signal's energy at `frequency` (its Fourier coefficient there), between 0 and 1.
 double ShareAtFrequency(const Samples& mono, unsigned sampleRate, double frequency)
 {
-    const double coefficient = 2.0 * std::cos(2.0 * 3.14159265358979323846 * frequency / sampleRate);
-    double previous = 0.0, beforePrevious = 0.0, energy = 0.0;
-    for (std::int16_t sample : mono) {
-        const double current = sample + coefficient * previous - beforePrevious;
-        beforePrevious = previous;
-        previous = current;
-        energy += static_cast<double>(sample) * sample;
+    const double step = 2.0 * 3.14159265358979323846 * frequency / sampleRate;
+    double real = 0.0, imaginary = 0.0, energy = 0.0;
+    for (std::size_t i = 0; i < mono.size(); ++i) {
+        real += mono[i] * std::cos(step * i);
+        imaginary += mono[i] * std::sin(step * i);
+        energy += static_cast<double>(mono[i]) * mono[i];
     }
-    if (energy == 0.0) return 0.0;
-    const double power =
-        previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
-    // A pure tone of N samples gives a Goertzel power of energy * N / 2.
-    return power / (energy * mono.size() / 2.0);
+    // A pure tone of N samples gives a squared coefficient of energy * N / 2.
+    return energy == 0.0 ? 0.0 : (real * real + imaginary * imaginary) / (energy * mono.size() / 2.0);
 }
 
 // Closes the stream as the installer's UI thread does and checks that the sink stops at once.

@@ -1,11 +1,10 @@
 // Driving the sound library the way the installer does, for the tests that link it.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include "soundlib/fsound.h"
+#include "tests/support/WaitUntil.h"
 
 // The mode bits the installer passes to Stream_Open (music/MusicPlayer.cpp).
 constexpr unsigned kInstallerMode = FSOUND_16BITS | FSOUND_MONO | FSOUND_SIGNED | FSOUND_MPEGACCURATE;
@@ -34,16 +33,10 @@ inline PlayRun PlayToEnd(FSOUND_STREAM* stream)
 {
     PlayRun run;
     const unsigned length = static_cast<unsigned>(FSOUND_Stream_GetLength(stream));
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < 15000) {
+    run.reachedEnd = WaitUntil([&] {
         if (run.channel < 0) run.channel = FSOUND_Stream_Play(FSOUND_FREE, stream);
-        const unsigned position = FSOUND_Stream_GetPosition(stream);
-        run.lastPosition = position;
-        if (position >= length) {
-            run.reachedEnd = true;
-            break;
-        }
-        ::Sleep(1);
-    }
+        run.lastPosition = FSOUND_Stream_GetPosition(stream);
+        return run.lastPosition >= length;
+    }, 15000, 1);
     return run;
 }

@@ -11,19 +11,13 @@
 #include "tests/support/SoundBytes.h"
 #include "tests/support/StandInCodec.h"
 
-namespace {
-
-// The Ogg test file with a 32-bit field replaced: the rate sits in the identification header on the
-// first page, the comment count after the 52-byte vendor string in the comment header.
-std::string OggWith(std::size_t at, unsigned value)
-{
-    return ReadSoundData("tone-mono.ogg").replace(at, 4, Le32(value));
-}
-
-}  // namespace
-
 TEST(Decoder, CodesLengthsAndSamples)
 {
+    // The Ogg test file with a 32-bit field replaced: the rate sits in the identification header on the
+    // first page, the comment count after the 52-byte vendor string in the comment header.
+    const auto oggWith = [](std::size_t at, unsigned value) {
+        return ReadSoundData("tone-mono.ogg").replace(at, 4, Le32(value));
+    };
     const struct {
         const char* what;
         std::string bytes;
@@ -48,10 +42,10 @@ TEST(Decoder, CodesLengthsAndSamples)
         {"cut WAV", ReadSoundData("tone-16bit-mono.wav").substr(0, 1000), FSOUND_ERR_FILE_BAD},
         {"unreadable medium", ReadSoundData("tone-16bit-mono.wav"), FSOUND_ERR_FILE_BAD, 0, "", 4},
         // Four buffers of 100 MB each, and a rate too low to be sound.
-        {"Vorbis at 100 MHz", OggWith(40, 100000000), FSOUND_ERR_FILE_FORMAT},
-        {"Vorbis at 999 Hz", OggWith(40, 999), FSOUND_ERR_FILE_FORMAT},
+        {"Vorbis at 100 MHz", oggWith(40, 100000000), FSOUND_ERR_FILE_FORMAT},
+        {"Vorbis at 999 Hz", oggWith(40, 999), FSOUND_ERR_FILE_FORMAT},
         // stb_vorbis, left to read them, would allocate by bytes past the packet.
-        {"262145 comments in a packet of one", OggWith(162, 262145), FSOUND_ERR_FILE_FORMAT},
+        {"262145 comments in a packet of one", oggWith(162, 262145), FSOUND_ERR_FILE_FORMAT},
     };
     for (const auto& row : rows) {
         std::unique_ptr<soundlib::ByteSource> source(new MemorySource(row.bytes, row.failFrom));

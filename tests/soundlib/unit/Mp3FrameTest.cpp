@@ -9,19 +9,13 @@
 
 using soundlib::Mp3FrameHeader;
 
-namespace {
-
-bool Parse(std::uint32_t bytes, Mp3FrameHeader& header)
-{
-    const std::uint8_t b[4] = {static_cast<std::uint8_t>(bytes >> 24), static_cast<std::uint8_t>(bytes >> 16),
-                               static_cast<std::uint8_t>(bytes >> 8), static_cast<std::uint8_t>(bytes)};
-    return soundlib::ParseMp3FrameHeader(b, header);
-}
-
-}  // namespace
-
 TEST(Mp3Frame, Headers)
 {
+    const auto parse = [](std::uint32_t bytes, Mp3FrameHeader& header) {
+        const std::uint8_t b[4] = {static_cast<std::uint8_t>(bytes >> 24), static_cast<std::uint8_t>(bytes >> 16),
+                                   static_cast<std::uint8_t>(bytes >> 8), static_cast<std::uint8_t>(bytes)};
+        return soundlib::ParseMp3FrameHeader(b, header);
+    };
     // Version, kbit/s, Hz, channels, samples and bytes per frame, where an Xing tag would start, and whether
     // the frame can continue a stream begun by the first row's (only version, rate and channels count).
     const std::pair<std::uint32_t, const char*> rows[] = {
@@ -36,11 +30,11 @@ TEST(Mp3Frame, Headers)
         {0xFFF99044, ""}, {0xFFFB0044, ""}, {0xFFFBF044, ""}, {0xFFFB9C44, ""}, {0xFFFB9046, ""},
     };
     Mp3FrameHeader first;
-    ASSERT_TRUE(Parse(rows[0].first, first));
+    ASSERT_TRUE(parse(rows[0].first, first));
     for (const auto& row : rows) {
         Mp3FrameHeader h;
         std::ostringstream fields;
-        if (Parse(row.first, h)) {
+        if (parse(row.first, h)) {
             fields << static_cast<int>(h.version) + 1 << ' ' << h.bitrateKbps << ' ' << h.sampleRate << ' '
                    << h.channels << ' ' << h.samplesPerFrame << ' ' << h.frameBytes << ' ' << soundlib::XingTagOffset(h)
                    << (soundlib::SameMp3Stream(first, h) ? " same" : " other");

@@ -11,23 +11,16 @@
 
 using soundlib::WavResult;
 
-namespace {
-
-const std::string kPcmGuid = Le16(1) + std::string("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
-
-std::string Extensible(const std::string& guid)
-{
-    return Riff(Chunk("fmt ", Le16(0xFFFE) + Le16(2) + Le32(48000) + Le32(192000) + Le16(4) + Le16(16) + Le16(22) +
-                                  Le16(16) + Le32(3) + guid) +
-                Chunk("data", "abcd"));
-}
-
-}  // namespace
-
 TEST(WavHeader, EachVariant)
 {
     const std::string whole = PcmWav(1, 8000, 16, std::string(100, 'x'));
-    const std::string floatGuid = "\x03" + kPcmGuid.substr(1);
+    const std::string pcmGuid = Le16(1) + std::string("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+    const std::string floatGuid = "\x03" + pcmGuid.substr(1);
+    const auto extensible = [](const std::string& guid) {
+        return Riff(Chunk("fmt ", Le16(0xFFFE) + Le16(2) + Le32(48000) + Le32(192000) + Le16(4) + Le16(16) +
+                                      Le16(22) + Le16(16) + Le32(3) + guid) +
+                    Chunk("data", "abcd"));
+    };
     const struct {
         const char* what;
         std::string bytes;
@@ -47,9 +40,9 @@ TEST(WavHeader, EachVariant)
          44100},
         {"18-byte fmt", Riff(Chunk("fmt ", FmtChunk(1, 8000, 16).substr(8) + Le16(0)) + Chunk("data", "abcd")),
          WavResult::Ok, 46, 4, 1, 8000},
-        {"extensible PCM", Extensible(kPcmGuid), WavResult::Ok, 68, 4, 2, 48000},
+        {"extensible PCM", extensible(pcmGuid), WavResult::Ok, 68, 4, 2, 48000},
         {"partial frame dropped", PcmWav(2, 8000, 16, std::string(11, 'x')), WavResult::Ok, 44, 8, 2, 8000},
-        {"extensible float", Extensible(floatGuid), WavResult::Unsupported},
+        {"extensible float", extensible(floatGuid), WavResult::Unsupported},
         {"24-bit", PcmWav(1, 8000, 24, "abc"), WavResult::Unsupported},
         {"3 channels", PcmWav(3, 8000, 16, "abcdef"), WavResult::Unsupported},
         {"0 channels", PcmWav(0, 8000, 16, "ab"), WavResult::Unsupported},
