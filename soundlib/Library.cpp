@@ -36,10 +36,7 @@ bool Library::Init(int mixRate, int channels)
 {
     if (!m_session.CheckInitArguments(mixRate, channels)) return false;
     const int device = CheckOutputDevice(mixRate);
-    if (device != FSOUND_ERR_NONE) {
-        m_session.Fail(device);
-        return false;
-    }
+    if (device != FSOUND_ERR_NONE) return m_session.Fail(device);
     m_session.Initialized(channels);
     m_channels = ChannelTable(channels);
     return true;
@@ -122,8 +119,7 @@ int Library::Play(int channel, FSOUND_STREAM* stream)
 
 unsigned Library::Position(FSOUND_STREAM* stream)
 {
-    if (!Known(stream)) return 0;
-    if (!stream->playback) return 0;
+    if (!Known(stream) || !stream->playback) return 0;
     const std::uint64_t position =
         ReportedPosition(stream->playback->PlayedBytes(), stream->decoder->LengthBytes(),
                          stream->playback->Finished(), stream->decoder->Format().BlockAlign());

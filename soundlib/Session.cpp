@@ -17,53 +17,36 @@ constexpr int kMaxBufferMs = 10000;
 
 bool Session::SelectDriver(int driver)
 {
-    if (m_initialized) {
-        Fail(FSOUND_ERR_BUSY);
-        return false;
-    }
-    if (driver != 0) {
-        Fail(FSOUND_ERR_INVALID_PARAM);
-        return false;
-    }
+    if (m_initialized) return Fail(FSOUND_ERR_BUSY);
+    if (driver != 0) return Fail(FSOUND_ERR_INVALID_PARAM);
     return true;
 }
 
 bool Session::CheckInitArguments(int mixRate, int channels)
 {
-    if (m_initialized) {
-        Fail(FSOUND_ERR_BUSY);
-        return false;
-    }
+    if (m_initialized) return Fail(FSOUND_ERR_BUSY);
     if (mixRate < kMinMixRate || mixRate > kMaxMixRate || channels < 1 || channels > kMaxChannels) {
-        Fail(FSOUND_ERR_INVALID_PARAM);
-        return false;
+        return Fail(FSOUND_ERR_INVALID_PARAM);
     }
     return true;
 }
 
 bool Session::SetBufferMs(int ms)
 {
-    if (ms < kMinBufferMs || ms > kMaxBufferMs) {
-        Fail(FSOUND_ERR_INVALID_PARAM);
-        return false;
-    }
+    if (ms < kMinBufferMs || ms > kMaxBufferMs) return Fail(FSOUND_ERR_INVALID_PARAM);
     m_bufferMs = ms;
     return true;
 }
 
 bool Session::RequireInitialized()
 {
-    if (!m_initialized) Fail(FSOUND_ERR_UNINITIALIZED);
-    return m_initialized;
+    return m_initialized || Fail(FSOUND_ERR_UNINITIALIZED);
 }
 
 bool Session::CheckOpenArguments(const char* name, int offset, int length)
 {
     if (!RequireInitialized()) return false;
-    if (name == nullptr || *name == '\0' || offset < 0 || length < 0) {
-        Fail(FSOUND_ERR_INVALID_PARAM);
-        return false;
-    }
+    if (name == nullptr || *name == '\0' || offset < 0 || length < 0) return Fail(FSOUND_ERR_INVALID_PARAM);
     return true;
 }
 

@@ -18,7 +18,12 @@ public:
     // Back to the state before FSOUND_Init; the last failure stays readable.
     void Closed();
 
-    void Fail(int code) { m_lastError = code; }
+    // Records the failure's code; false, for the checks to return.
+    bool Fail(int code)
+    {
+        m_lastError = code;
+        return false;
+    }
     int LastError() const { return m_lastError; }
     bool IsInitialized() const { return m_initialized; }
     int Channels() const { return m_channels; }
