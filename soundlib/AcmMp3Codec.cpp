@@ -30,24 +30,12 @@ MPEGLAYER3WAVEFORMAT CodecFormat(const Mp3FrameHeader& h)
     return f;
 }
 
-WAVEFORMATEX PcmOut(const Mp3FrameHeader& h)
-{
-    WAVEFORMATEX f{};
-    f.wFormatTag = WAVE_FORMAT_PCM;
-    f.nChannels = static_cast<WORD>(h.channels);
-    f.nSamplesPerSec = h.sampleRate;
-    f.wBitsPerSample = 16;
-    f.nBlockAlign = static_cast<WORD>(h.channels * 2);
-    f.nAvgBytesPerSec = f.nSamplesPerSec * f.nBlockAlign;
-    return f;
-}
-
 }  // namespace
 
 std::unique_ptr<PcmCodec> OpenAcmMp3Codec(const Mp3FrameHeader& first)
 {
     const MPEGLAYER3WAVEFORMAT in = CodecFormat(first);
-    const WAVEFORMATEX out = PcmOut(first);
+    const WAVEFORMATEX out = Pcm16Format(first.sampleRate, first.channels);
     const std::size_t frameOutput = first.samplesPerFrame * first.channels * 2;
     return AcmStream::Open(in.wfx, out, kSourceChunk, kSourceChunk * kPcmPerSourceByte + kSlackFrames * frameOutput);
 }

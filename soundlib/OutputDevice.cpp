@@ -12,13 +12,7 @@ namespace soundlib {
 int CheckOutputDevice(int mixRate)
 {
     if (Platform().waveOutGetNumDevs() == 0) return FSOUND_ERR_INIT;
-    WAVEFORMATEX wave{};
-    wave.wFormatTag = WAVE_FORMAT_PCM;
-    wave.nChannels = 2;
-    wave.nSamplesPerSec = static_cast<DWORD>(mixRate);
-    wave.wBitsPerSample = 16;
-    wave.nBlockAlign = 4;
-    wave.nAvgBytesPerSec = wave.nSamplesPerSec * wave.nBlockAlign;
+    const WAVEFORMATEX wave = Pcm16Format(static_cast<unsigned>(mixRate), 2);
     HWAVEOUT device = nullptr;
     // A real open, not a format query: only that shows a device another program holds exclusively.
     const MMRESULT opened = Platform().waveOutOpen(&device, WAVE_MAPPER, &wave, 0, 0, CALLBACK_NULL);

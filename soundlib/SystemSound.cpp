@@ -93,4 +93,16 @@ const SystemSound& Platform()
     return sound;
 }
 
+WAVEFORMATEX Pcm16Format(unsigned sampleRate, unsigned channels)
+{
+    WAVEFORMATEX wave{};
+    wave.wFormatTag = WAVE_FORMAT_PCM;
+    wave.nChannels = static_cast<WORD>(channels);
+    wave.nSamplesPerSec = sampleRate;
+    wave.wBitsPerSample = 16;
+    wave.nBlockAlign = static_cast<WORD>(channels * 2);
+    wave.nAvgBytesPerSec = wave.nSamplesPerSec * wave.nBlockAlign;
+    return wave;
+}
+
 }  // namespace soundlib

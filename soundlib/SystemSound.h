@@ -32,4 +32,7 @@ struct SystemSound {
 // do without a device (no device, no driver).
 const SystemSound& Platform();
 
+// 16-bit PCM as the device plays it and the codec hands it out.
+WAVEFORMATEX Pcm16Format(unsigned sampleRate, unsigned channels);
+
 }  // namespace soundlib

@@ -1,6 +1,8 @@
 // waveOutOpen with CALLBACK_EVENT, header preparation and the reset on destruction.
 #include "soundlib/WaveOutQueue.h"
 
+#include <algorithm>
+
 #include "soundlib/SystemSound.h"
 
 namespace soundlib {
@@ -21,13 +23,7 @@ void WaveOutQueue::Close()
 
 MMRESULT WaveOutQueue::Open(const PcmFormat& format, HANDLE done, std::size_t buffers, std::size_t bufferBytes)
 {
-    WAVEFORMATEX wave{};
-    wave.wFormatTag = WAVE_FORMAT_PCM;
-    wave.nChannels = static_cast<WORD>(format.channels);
-    wave.nSamplesPerSec = format.sampleRate;
-    wave.wBitsPerSample = 16;
-    wave.nBlockAlign = static_cast<WORD>(format.BlockAlign());
-    wave.nAvgBytesPerSec = wave.nSamplesPerSec * wave.nBlockAlign;
+    const WAVEFORMATEX wave = Pcm16Format(format.sampleRate, format.channels);
     const MMRESULT opened = Platform().waveOutOpen(&m_device, WAVE_MAPPER, &wave, reinterpret_cast<DWORD_PTR>(done), 0,
                                           CALLBACK_EVENT);
     if (opened != MMSYSERR_NOERROR) {
@@ -67,11 +63,8 @@ bool WaveOutQueue::TakeDone(std::size_t i, std::size_t& bytes)
 
 std::size_t WaveOutQueue::QueuedCount() const
 {
-    std::size_t queued = 0;
-    for (const Buffer& buffer : m_buffers) {
-        if (buffer.queued) ++queued;
-    }
-    return queued;
+    return static_cast<std::size_t>(
+        std::count_if(m_buffers.begin(), m_buffers.end(), [](const Buffer& buffer) { return buffer.queued; }));
 }
 
 std::uint64_t WaveOutQueue::DevicePosition() const
