@@ -52,7 +52,6 @@ FileSource::FileSource(Win32Handle file, std::uint64_t start, std::uint64_t size
 bool FileSource::Fill(std::uint64_t offset)
 {
     m_cacheOffset = offset;
-    m_cacheBytes = 0;
     const std::uint64_t rest = m_size - offset;
     const DWORD wanted = static_cast<DWORD>(rest < m_cache.size() ? rest : m_cache.size());
     OVERLAPPED at{};
@@ -61,13 +60,10 @@ bool FileSource::Fill(std::uint64_t offset)
     at.OffsetHigh = static_cast<DWORD>(position >> 32);
     DWORD got = 0;
     // A synchronous handle with OVERLAPPED offsets reads at that position without a separate seek.
-    if (!::ReadFile(m_file.Get(), m_cache.data(), wanted, &got, &at) || got != wanted) {
-        m_failed = true;
-        m_cacheBytes = got;
-        return false;
-    }
+    const bool whole = ::ReadFile(m_file.Get(), m_cache.data(), wanted, &got, &at) && got == wanted;
     m_cacheBytes = got;
-    return true;
+    if (!whole) m_failed = true;
+    return whole;
 }
 
 std::size_t FileSource::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)

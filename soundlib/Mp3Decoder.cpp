@@ -17,7 +17,7 @@ int Mp3Decoder::Open(std::unique_ptr<ByteSource> file, Mp3CodecMaker makeCodec, 
     }
     std::unique_ptr<Mp3Decoder> mp3(new Mp3Decoder(std::move(file), layout, makeCodec));
     // No Layer III codec on the system means this file cannot be played here.
-    if (!mp3->StartCodec()) return FSOUND_ERR_FILE_FORMAT;
+    if (!mp3->Rewind()) return FSOUND_ERR_FILE_FORMAT;
     decoder = std::move(mp3);
     return FSOUND_ERR_NONE;
 }
@@ -27,10 +27,11 @@ Mp3Decoder::Mp3Decoder(std::unique_ptr<ByteSource> file, const Mp3Layout& layout
 {
 }
 
-bool Mp3Decoder::StartCodec()
+bool Mp3Decoder::Rewind()
 {
-    // Made apart and swapped in only once it exists: a restart that fails (or throws) must leave
-    // the decoder as it was, still safe to read from.
+    // A fresh codec forgets the bit reservoir and any held-back samples of the last run. It is made
+    // apart and swapped in only once it exists: a restart that fails (or throws) must leave the
+    // decoder as it was, still safe to read from.
     std::unique_ptr<PcmCodec> codec = m_makeCodec(m_layout.first);
     if (!codec) return false;
     m_codec = std::move(codec);
@@ -90,12 +91,6 @@ std::size_t Mp3Decoder::Read(std::uint8_t* buffer, std::size_t capacity)
     }
     // Codecs deliver whole sample frames, but a short read must never split one.
     return copied - copied % align;
-}
-
-bool Mp3Decoder::Rewind()
-{
-    // A fresh codec forgets the bit reservoir and any held-back samples of the last run.
-    return StartCodec();
 }
 
 }  // namespace soundlib

@@ -22,7 +22,6 @@ public:
 
 private:
     Mp3Decoder(std::unique_ptr<ByteSource> file, const Mp3Layout& layout, Mp3CodecMaker makeCodec);
-    bool StartCodec();
     bool DecodeMore();
 
     std::unique_ptr<ByteSource> m_file;

@@ -1,6 +1,7 @@
 // Frame walk over an MP3 file: start detection, frame counting and the Xing/Info frame.
 #include "soundlib/Mp3Scan.h"
 
+#include <cstring>
 #include <vector>
 
 namespace soundlib {
@@ -58,10 +59,7 @@ bool HasInfoTag(ByteSource& source, std::uint64_t frame, const Mp3FrameHeader& h
     std::uint8_t tag[4];
     const std::size_t at = XingTagOffset(header);
     if (at + sizeof tag > header.frameBytes || !ReadExactly(source, frame + at, tag, sizeof tag)) return false;
-    const auto is = [&tag](const char* text) {
-        return tag[0] == text[0] && tag[1] == text[1] && tag[2] == text[2] && tag[3] == text[3];
-    };
-    return is("Xing") || is("Info");
+    return std::memcmp(tag, "Xing", sizeof tag) == 0 || std::memcmp(tag, "Info", sizeof tag) == 0;
 }
 
 }  // namespace
@@ -77,14 +75,10 @@ Mp3Result FindMp3Start(ByteSource& source, Mp3Layout& layout)
         if (size == 0) break;
         offset += size;
     }
-    std::uint64_t found = 0;
-    Mp3FrameHeader header;
-    if (!FindRun(source, offset, offset + kStartWindow, found, header)) {
+    if (!FindRun(source, offset, offset + kStartWindow, layout.firstFrame, layout.first)) {
         return source.Failed() ? Mp3Result::ReadError : Mp3Result::NotMp3;
     }
-    layout.first = header;
-    layout.firstFrame = found;
-    layout.infoFrame = HasInfoTag(source, found, header);
+    layout.infoFrame = HasInfoTag(source, layout.firstFrame, layout.first);
     return Mp3Result::Ok;
 }
 
