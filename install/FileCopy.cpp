@@ -76,31 +76,31 @@ CopyError CopyFileInChunks(const std::wstring& from, const std::wstring& to, std
     return {};
 }
 
-FileMatch CompareWithWritten(const std::wstring& path, const WrittenFile& expected, std::vector<char>& buffer)
+FileNow CompareWithWritten(const std::wstring& path, const WrittenFile& expected, std::vector<char>& buffer)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
         const DWORD error = ::GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileMatch::Missing
-                                                                             : FileMatch::Different;
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileNow::Missing
+                                                                             : FileNow::Changed;
     }
     const unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     if ((data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) || size != expected.size) {
-        return FileMatch::Different;
+        return FileNow::Changed;
     }
     // Whatever writes a file moves its time on; a file with the size and the time it was written
     // with is taken as written without reading it, which keeps a restore to renames.
-    if (TimeOf(data.ftLastWriteTime) == expected.time) return FileMatch::Same;
+    if (TimeOf(data.ftLastWriteTime) == expected.time) return FileNow::AsWritten;
     CHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.IsValid()) return FileMatch::Different;
+    if (!file.IsValid()) return FileNow::Changed;
     if (buffer.size() < kChunkBytes) buffer.resize(kChunkBytes);
     CContentHash hash;
     DWORD got = 0;
     while (::ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got > 0) {
         hash.Add(buffer.data(), got);
     }
-    return hash.Value() == expected.hash ? FileMatch::Same : FileMatch::Different;
+    return hash.Value() == expected.hash ? FileNow::AsWritten : FileNow::Changed;
 }
 
 DWORD DeleteFileAnyway(const std::wstring& path)

@@ -30,9 +30,8 @@ CopyError CopyFileInChunks(const std::wstring& from, const std::wstring& to, std
 
 // Whether a file still holds what CopyFileInChunks wrote there (`expected`): the content is only
 // read when the size matches and the time does not. A folder, a link or a file that cannot be
-// read counts as different.
-enum class FileMatch { Missing, Same, Different };
-FileMatch CompareWithWritten(const std::wstring& path, const WrittenFile& expected, std::vector<char>& buffer);
+// read counts as changed.
+FileNow CompareWithWritten(const std::wstring& path, const WrittenFile& expected, std::vector<char>& buffer);
 
 // Deletes a file, whatever its marks; a file that is not there counts as deleted.
 DWORD DeleteFileAnyway(const std::wstring& path);

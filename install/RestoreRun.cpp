@@ -26,32 +26,16 @@ RestoreOutcome RunRestore(const std::wstring& gameDir, CopyProgress& progress, s
 {
     const std::wstring restoreDir = RestoreFolderOf(gameDir);
     RestorePoint point;
-    switch (ReadRestoreFolder(gameDir, point)) {
-    case RestoreFolderState::Missing: {
+    const RestoreFolderState state = ReadRestoreFolder(gameDir, point);
+    if (state != RestoreFolderState::Ours) {
         RestoreOutcome outcome;
-        outcome.result = RestoreResult::Missing;
+        outcome.result = state == RestoreFolderState::Missing ? RestoreResult::Missing : RestoreResult::Refused;
+        if (state == RestoreFolderState::Refused) outcome.path = restoreDir.substr(0, restoreDir.size() - 1);
         return outcome;
-    }
-    case RestoreFolderState::Refused: {
-        RestoreOutcome outcome;
-        outcome.result = RestoreResult::Refused;
-        outcome.path = restoreDir.substr(0, restoreDir.size() - 1);
-        return outcome;
-    }
-    case RestoreFolderState::Ours:
-        break;
     }
     std::vector<char> buffer;
     const RestoreJournal journal = PlanRestore(point, [&](const RestoreEntry& file) {
-        switch (CompareWithWritten(gameDir + file.relative, file.written, buffer)) {
-        case FileMatch::Missing:
-            return FileNow::Missing;
-        case FileMatch::Same:
-            return FileNow::AsWritten;
-        case FileMatch::Different:
-            break;
-        }
-        return FileNow::Changed;
+        return CompareWithWritten(gameDir + file.relative, file.written, buffer);
     });
     for (const RestoreStep& step : journal.steps) names.push_back(step.relative);
     const auto cancelled = [&] { return progress.cancel.load(); };

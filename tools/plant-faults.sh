@@ -66,7 +66,7 @@ fault reverse-no-drop  install/RestorePoint.cpp 'steps.push_back(UndoStep{UndoOp
         }
         if (step.aside)' '}
         if (step.aside)' unit
-fault hash-unasked     install/FileCopy.cpp 'return hash.Value() == expected.hash ? FileMatch::Same : FileMatch::Different;' 'return FileMatch::Different;' unit
+fault hash-unasked     install/FileCopy.cpp 'return hash.Value() == expected.hash ? FileNow::AsWritten : FileNow::Changed;' 'return FileNow::Changed;' unit
 fault no-restore-point install/CopyEngine.cpp 'if (ChangeTheGame() && StageRestorePoint()) {' 'if (ChangeTheGame()) {' unit
 fault staged-dropped   install/RecoveryRules.cpp '? RecoveryAction::FinishCommit' '? RecoveryAction::ClearLeftovers' unit
 fault foreign-names-ok install/RestoreFolder.cpp 'if (!IsPlainFile(entry) || !IsRestoreFileName(entry.name)) return RestoreFolderState::Refused;' '' unit

@@ -19,8 +19,9 @@ TEST_F(Restore, ARestoreCutOffAtAnyMomentIsUndoneOrFinishedAtTheNextStart)
     ASSERT_EQ(ReadRestoreFolder(GameDir(), point), RestoreFolderState::Ours);
     std::vector<char> buffer;
     const RestoreJournal journal = PlanRestore(point, [&](const RestoreEntry& file) {
-        return CompareWithWritten(GameDir() + file.relative, file.written, buffer) == FileMatch::Same ? FileNow::AsWritten
-                                                                                                     : FileNow::Changed;
+        return CompareWithWritten(GameDir() + file.relative, file.written, buffer) == FileNow::AsWritten
+                   ? FileNow::AsWritten
+                   : FileNow::Changed;
     });
     const std::vector<FileMove> moves = MovesOf(journal, GameDir(), restoreDir);
     ASSERT_GE(moves.size(), 4u);
