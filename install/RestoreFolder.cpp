@@ -10,11 +10,6 @@
 
 namespace {
 
-std::wstring Own(const char* name)
-{
-    return WideAscii(name);
-}
-
 // Moves a file of the installer's within one volume, replacing what an earlier try left there.
 bool MoveReplacing(const std::wstring& from, const std::wstring& to)
 {
@@ -25,7 +20,7 @@ enum class JournalState { Missing, Held, Read, Bad };
 
 JournalState ReadJournal(const std::wstring& restoreDir, RestoreJournal& journal)
 {
-    const std::wstring path = restoreDir + Own(kRestoreJournalName);
+    const std::wstring path = restoreDir + WideAscii(kRestoreJournalName);
     if (!PathExists(path)) return JournalState::Missing;
     CHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file.IsValid()) return ::GetLastError() == ERROR_SHARING_VIOLATION ? JournalState::Held : JournalState::Bad;
@@ -52,7 +47,7 @@ RestoreFolderState ReadRestoreFolder(const std::wstring& gameDir, RestorePoint& 
         if (!IsPlainFile(entry) || !IsRestoreFileName(entry.name)) return RestoreFolderState::Refused;
     }
     std::string bytes;
-    const std::wstring record = restoreDir + Own(kRestoreRecordName);
+    const std::wstring record = restoreDir + WideAscii(kRestoreRecordName);
     if (!PathExists(record)) return RestoreFolderState::Missing;
     return ReadRecordFile(record, bytes) && ParseRestorePoint(bytes, point) ? RestoreFolderState::Ours
                                                                            : RestoreFolderState::Refused;
@@ -75,7 +70,7 @@ bool FinishInstall(const std::wstring& gameDir)
 {
     const std::wstring undoDir = UndoFolderOf(gameDir);
     const std::wstring restoreDir = RestoreFolderOf(gameDir);
-    const std::wstring staged = undoDir + Own(kRestoreRecordName);
+    const std::wstring staged = undoDir + WideAscii(kRestoreRecordName);
     std::string bytes;
     RestorePoint point;
     if (!ReadRecordFile(staged, bytes) || !ParseRestorePoint(bytes, point)) return false;
@@ -87,10 +82,11 @@ bool FinishInstall(const std::wstring& gameDir)
         if (PathExists(aside)) moved = MoveReplacing(aside, restoreDir + original.kept) && moved;
     }
     for (const char* kept : {kKeptProgramName, kKeptLibraryName}) {
-        if (PathExists(undoDir + Own(kept))) moved = MoveReplacing(undoDir + Own(kept), restoreDir + Own(kept)) && moved;
+        const std::wstring name = WideAscii(kept);
+        if (PathExists(undoDir + name)) moved = MoveReplacing(undoDir + name, restoreDir + name) && moved;
     }
     // The record last: until it is in place, the restore folder is the earlier install's.
-    if (!moved || !MoveReplacing(staged, restoreDir + Own(kRestoreRecordName))) return false;
+    if (!moved || !MoveReplacing(staged, restoreDir + WideAscii(kRestoreRecordName))) return false;
     FlushFolder(restoreDir);
     ClearUndoFolder(undoDir);
     return true;
@@ -109,19 +105,19 @@ RestoreRecovery RecoverUnfinishedRestore(const std::wstring& gameDir)
     case JournalState::Bad:
         return RestoreRecovery::Failed;
     case JournalState::Read:
-        if (!PathExists(restoreDir + Own(kRestoreRecordName))) {
+        if (!PathExists(restoreDir + WideAscii(kRestoreRecordName))) {
             FinishRestore(gameDir, journal);
             return RestoreRecovery::Finished;
         }
         std::vector<char> buffer;
         return UndoRestore(gameDir, journal, buffer) &&
-                       DeleteFileAnyway(restoreDir + Own(kRestoreJournalName)) == 0
+                       DeleteFileAnyway(restoreDir + WideAscii(kRestoreJournalName)) == 0
                    ? RestoreRecovery::Undone
                    : RestoreRecovery::Failed;
     }
     // A restore that finished all but removing its folder: only the installer's names are left.
     RestorePoint point;
-    if (!PathExists(restoreDir + Own(kRestoreRecordName))) {
+    if (!PathExists(restoreDir + WideAscii(kRestoreRecordName))) {
         bool onlyOurs = true;
         for (const FolderEntry& entry : EntriesOf(restoreDir)) {
             onlyOurs = onlyOurs && IsPlainFile(entry) && IsRestoreFileName(entry.name);
@@ -137,19 +133,10 @@ RestoreRecovery RecoverUnfinishedRestore(const std::wstring& gameDir)
 bool UndoRestore(const std::wstring& gameDir, const RestoreJournal& journal, std::vector<char>& buffer)
 {
     const std::wstring restoreDir = RestoreFolderOf(gameDir);
-    bool complete = true;
     for (const FileMove& move : MovesOf(journal, gameDir, restoreDir)) {
         if (!move.part.empty()) DeleteFileAnyway(move.part);
     }
-    for (const UndoStep& step : PlanRestoreReverse(journal, gameDir, restoreDir, PathExists)) {
-        if (step.op == UndoOp::DeleteFile) {
-            complete = DeleteFileAnyway(step.path) == 0 && complete;
-        } else {
-            complete = MoveFileSafely(step.from, step.path, std::wstring(), buffer, [](DWORD) { return true; }) == 0 &&
-                       complete;
-        }
-    }
-    return complete;
+    return TakeUndoSteps(PlanRestoreReverse(journal, gameDir, restoreDir, PathExists), buffer);
 }
 
 void FinishRestoreInGame(const std::wstring& gameDir, const RestoreJournal& journal)
@@ -164,8 +151,8 @@ void ClearRestoreFolder(const std::wstring& gameDir)
     const std::wstring restoreDir = RestoreFolderOf(gameDir);
     std::vector<std::wstring> held;
     for (const FolderEntry& entry : EntriesOf(restoreDir)) {
-        if (IsPlainFile(entry) && IsRestoreFileName(entry.name) && !SamePath(entry.name, Own(kRestoreJournalName)) &&
-            DeleteFileAnyway(restoreDir + entry.name) != 0) {
+        if (IsPlainFile(entry) && IsRestoreFileName(entry.name) &&
+            !SamePath(entry.name, WideAscii(kRestoreJournalName)) && DeleteFileAnyway(restoreDir + entry.name) != 0) {
             held.push_back(restoreDir + entry.name);
         }
     }
@@ -180,7 +167,7 @@ void ClearRestoreFolder(const std::wstring& gameDir)
         held.swap(still);
     }
     // The journal last: until it goes, a start finishes this clearing.
-    DeleteFileAnyway(restoreDir + Own(kRestoreJournalName));
+    DeleteFileAnyway(restoreDir + WideAscii(kRestoreJournalName));
     ::RemoveDirectoryW(restoreDir.c_str());
 }
 

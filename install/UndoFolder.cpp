@@ -6,24 +6,6 @@
 #include "install/InstallerFolders.h"
 #include "install/RecordFile.h"
 
-namespace {
-
-std::wstring RecordPathOf(const std::wstring& undoDir)
-{
-    return undoDir + WideAscii(kUndoRecordName);
-}
-
-// Removes the names a run puts in its undo folder, then the folder if nothing else is left in it.
-void RemoveRunFiles(const std::wstring& undoDir)
-{
-    for (const FolderEntry& entry : EntriesOf(undoDir)) {
-        if (IsRunFile(entry)) DeleteFileAnyway(undoDir + entry.name);
-    }
-    ::RemoveDirectoryW(undoDir.c_str());
-}
-
-}  // namespace
-
 bool IsRunFile(const FolderEntry& entry)
 {
     return IsPlainFile(entry) && IsRunFileName(entry.name);
@@ -32,8 +14,8 @@ bool IsRunFile(const FolderEntry& entry)
 DWORD CreateUndoFolder(const std::wstring& undoDir, const UndoRecord& record, CHandle& held)
 {
     if (!::CreateDirectoryW(undoDir.c_str(), nullptr)) return ::GetLastError();
-    const DWORD error = WriteRecordFile(RecordPathOf(undoDir), SerializeUndoRecord(record), &held);
-    if (error != 0) RemoveRunFiles(undoDir);
+    const DWORD error = WriteRecordFile(undoDir + WideAscii(kUndoRecordName), SerializeUndoRecord(record), &held);
+    if (error != 0) ClearUndoFolder(undoDir);
     return error;
 }
 
@@ -45,21 +27,24 @@ DWORD CommitRun(const std::wstring& undoDir, CHandle& held, const std::function<
 
 void ClearUndoFolder(const std::wstring& undoDir)
 {
-    RemoveRunFiles(undoDir);
+    // The names a run puts in its undo folder, then the folder if nothing else is left in it.
+    for (const FolderEntry& entry : EntriesOf(undoDir)) {
+        if (IsRunFile(entry)) DeleteFileAnyway(undoDir + entry.name);
+    }
+    ::RemoveDirectoryW(undoDir.c_str());
 }
 
-bool UndoRun(const std::wstring& gameDir, const UndoRecord& record, std::vector<char>& buffer)
+bool TakeUndoSteps(const std::vector<UndoStep>& steps, std::vector<char>& buffer)
 {
-    const std::wstring undoDir = UndoFolderOf(gameDir);
     bool complete = true;
-    for (const UndoStep& step : PlanUndo(record, gameDir, undoDir, PathExists)) {
+    for (const UndoStep& step : steps) {
         switch (step.op) {
         case UndoOp::DeleteFile:
             complete = DeleteFileAnyway(step.path) == 0 && complete;
             break;
         case UndoOp::MoveBack:
-            // Across volumes straight to its place: until the original in the undo folder is
-            // deleted, a copy cut short there is redone by the next try.
+            // Across volumes straight to its place: until the file it comes from is deleted, a
+            // copy cut short there is redone by the next try.
             complete = MoveFileSafely(step.from, step.path, std::wstring(), buffer, [](DWORD) { return true; }) == 0 &&
                        complete;
             break;
@@ -69,6 +54,13 @@ bool UndoRun(const std::wstring& gameDir, const UndoRecord& record, std::vector<
             break;
         }
     }
-    if (complete) RemoveRunFiles(undoDir);
+    return complete;
+}
+
+bool UndoRun(const std::wstring& gameDir, const UndoRecord& record, std::vector<char>& buffer)
+{
+    const std::wstring undoDir = UndoFolderOf(gameDir);
+    const bool complete = TakeUndoSteps(PlanUndo(record, gameDir, undoDir, PathExists), buffer);
+    if (complete) ClearUndoFolder(undoDir);
     return complete;
 }

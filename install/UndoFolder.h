@@ -29,6 +29,9 @@ bool IsRunFile(const FolderEntry& entry);
 // the next start clears.
 void ClearUndoFolder(const std::wstring& undoDir);
 
+// Takes the steps in order, each whatever the ones before it did; false when one failed.
+bool TakeUndoSteps(const std::vector<UndoStep>& steps, std::vector<char>& buffer);
+
 // Puts back what the run of `record` changed, as far as it got, then clears the undo folder.
 // False when something could not be put back: the folder and its record then stay for a later try.
 bool UndoRun(const std::wstring& gameDir, const UndoRecord& record, std::vector<char>& buffer);
