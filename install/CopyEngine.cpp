@@ -320,11 +320,7 @@ CopyOutcome RunCopy(const CopyPlan& plan, const std::wstring& gameDir, CopyProgr
         return Run(plan, gameDir, progress, kept).Execute(measured);
     } catch (const std::bad_alloc&) {
         // Before the first change (a record that could not even be built): nothing to undo.
-        CopyOutcome outcome;
-        outcome.result = CopyResult::Failed;
-        outcome.error = ERROR_NOT_ENOUGH_MEMORY;
-        outcome.path = gameDir;
-        return outcome;
+        return CopyOutcome{CopyResult::Failed, ERROR_NOT_ENOUGH_MEMORY, gameDir};
     }
 }
 
@@ -349,10 +345,7 @@ void CCopyWorker::Work()
         m_outcome = RunCopy(m_plan, m_request.gameDir, m_progress, m_request.kept, measured);
     } catch (const std::bad_alloc&) {
         // Before the first change: the plan could not even be made.
-        m_outcome = CopyOutcome();
-        m_outcome.result = CopyResult::Failed;
-        m_outcome.error = ERROR_NOT_ENOUGH_MEMORY;
-        m_outcome.path = m_request.gameDir;
+        m_outcome = CopyOutcome{CopyResult::Failed, ERROR_NOT_ENOUGH_MEMORY, m_request.gameDir};
     }
     measured();
 }

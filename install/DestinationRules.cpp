@@ -102,16 +102,11 @@ bool Acceptable(PathText<Char> dest)
     return true;
 }
 
-PathText<char> TextOf(const CString& dest)
-{
-    return {dest.GetString(), dest.GetLength()};
-}
-
 }  // namespace
 
 bool DestinationAcceptable(const CString& dest)
 {
-    return Acceptable(TextOf(dest));
+    return Acceptable(PathText<char>{dest.GetString(), dest.GetLength()});
 }
 
 bool DestinationAcceptable(const std::wstring& dest)
