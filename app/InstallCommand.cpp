@@ -23,11 +23,6 @@
 #include "ui/Hover.h"
 #include "ui/StatusText.h"
 
-namespace {
-// How often the progress window shows where the copy is.
-const DWORD kProgressPeriodMs = 100;
-}  // namespace
-
 void CInstallerDlg::OnInstall()
 {
     KillTimer(kHoverTimerId);
@@ -128,7 +123,7 @@ BOOL CInstallerDlg::CopyFiles(CopyOutcome& outcome)
     if (worker.Handle() && ::WaitForSingleObject(worker.Handle(), 0) == WAIT_TIMEOUT) {
         BringToTopAndShow();
         CCopyProgressDlg window(m_hWnd, progress.cancel);
-        window.Open();
+        window.Create();
         while (!PumpMessagesUntil(worker.Handle(), kProgressPeriodMs, window.GetSafeHwnd())) {
             window.Show(worker.NameOf(progress.step.load()), progress.permille.load());
         }

@@ -22,7 +22,6 @@
 
 namespace {
 
-const DWORD kProgressPeriodMs = 100;
 // How long the copy outside the game folder waits for the kept installer to end.
 const DWORD kParentWaitMs = 30000;
 
@@ -99,7 +98,7 @@ RestoreOutcome RestoreWithProgress(const std::wstring& gameDir)
 {
     CopyProgress progress;
     CCopyProgressDlg window(nullptr, progress.cancel);
-    window.Open();
+    window.Create();
     CRestoreWorker worker(gameDir, progress);
     while (worker.Handle() && !PumpMessagesUntil(worker.Decided(), kProgressPeriodMs, window.GetSafeHwnd())) {
         window.Show(worker.NameOf(progress.step.load()), progress.permille.load());

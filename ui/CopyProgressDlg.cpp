@@ -14,11 +14,6 @@ CCopyProgressDlg::CCopyProgressDlg(HWND owner, std::atomic<bool>& cancel)
 {
 }
 
-bool CCopyProgressDlg::Open()
-{
-    return Create();
-}
-
 BOOL CCopyProgressDlg::OnInitDialog()
 {
     ::SendMessageW(GetDlgItem(IDC_COPY_BAR), PBM_SETRANGE32, 0, kBarRange);

@@ -6,14 +6,15 @@
 
 #include "framework/Dialog.h"
 
+// How often the progress window is shown where the run is.
+const DWORD kProgressPeriodMs = 100;
+
 class CCopyProgressDlg : public CDialog {
 public:
-    // Storno sets `cancel`; the copy reads it.
+    // Storno sets `cancel`; the copy reads it. Create shows the window centred on its owner; when
+    // it cannot be created the copy goes on without it.
     CCopyProgressDlg(HWND owner, std::atomic<bool>& cancel);
 
-    // Shows the window centred on its owner; false when it could not be created (the copy goes on
-    // without it).
-    bool Open();
     // The file being copied (relative to the game folder) and the share of bytes done, 0 to 1000.
     void Show(const std::wstring& file, int permille);
 

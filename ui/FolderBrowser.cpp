@@ -27,14 +27,10 @@ int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM, LPARAM data)
 bool ChooseFolder(const BrowseStart& start, CString& chosen)
 {
     BROWSEINFOA request{};
-    request.hwndOwner = nullptr;
-    request.pidlRoot = nullptr;
-    request.pszDisplayName = nullptr;
     request.lpszTitle = start.title;
     request.ulFlags = BIF_RETURNONLYFSDIRS;
     request.lpfn = BrowseCallback;
     request.lParam = reinterpret_cast<LPARAM>(&start);
-    request.iImage = 0;
     // The shell's allocator is the task allocator (SHGetMalloc hands out the same one).
     const CTaskMemory<ITEMIDLIST> item(::SHBrowseForFolderA(&request));
     char path[MAX_PATH] = {};
