@@ -116,7 +116,6 @@ RestoreRecovery RecoverUnfinishedRestore(const std::wstring& gameDir)
                    : RestoreRecovery::Failed;
     }
     // A restore that finished all but removing its folder: only the installer's names are left.
-    RestorePoint point;
     if (!PathExists(restoreDir + WideAscii(kRestoreRecordName))) {
         bool onlyOurs = true;
         for (const FolderEntry& entry : EntriesOf(restoreDir)) {
