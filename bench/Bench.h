@@ -9,25 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/HostPath.h"
+#include "tests/support/WaitUntil.h"
+
 int DriveInstall(bool storno, double stornoAfter);
 
-template <class Condition>
-bool Poll(Condition done, DWORD timeoutMs, DWORD everyMs)
-{
-    for (const DWORD start = ::GetTickCount(); !done(); ::Sleep(everyMs)) {
-        if (::GetTickCount() - start > timeoutMs) return false;
-    }
-    return true;
-}
-
 // Creates `<folder><name>.ready`, then waits for `<folder><name>.go`: meanwhile the host side reads /proc figures or
-// drops the page cache. False after the time-out.
-inline bool Handshake(const std::string& folder, const std::string& name, DWORD timeoutMs = 300000)
+// drops the page cache. False after five minutes.
+inline bool Handshake(const std::string& name)
 {
+    const std::string folder = HostPathFromEnvironment("BENCH_SYNC_DIR");
     const std::string ready = folder + name + ".ready", go = folder + name + ".go";
     HANDLE file = ::CreateFileA(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE || !::CloseHandle(file)) return false;
-    return Poll([&] { return ::GetFileAttributesA(go.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs, 10);
+    return WaitUntil([&] { return ::GetFileAttributesA(go.c_str()) != INVALID_FILE_ATTRIBUTES; }, 300000, 10);
 }
 
 // Seconds on the performance counter.
@@ -64,27 +59,16 @@ inline std::string Utf8(const std::wstring& text)
     return bytes;
 }
 
-inline BOOL CALLBACK Collect(HWND window, LPARAM windows)
-{
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-
-// With a parent all its children, else the top-level windows of a process, hidden ones too. Children are not asked
-// for their process: each question about another process's window is a wineserver request, which the copy being
-// timed also waits on.
+// With a parent its children, else the top-level windows of a process, hidden ones too. Children are not asked for
+// their process: each question about another process's window is a wineserver request, which the copy being timed
+// also waits on.
 inline std::vector<HWND> Windows(DWORD pid, HWND parent = nullptr)
 {
-    std::vector<HWND> all, found;
-    if (parent) {
-        ::EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&all));
-        return all;
-    }
-    ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
-    for (HWND window : all) {
+    std::vector<HWND> found;
+    for (HWND window = parent ? ::GetWindow(parent, GW_CHILD) : ::GetTopWindow(nullptr); window;
+         window = ::GetWindow(window, GW_HWNDNEXT)) {
         DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == pid) found.push_back(window);
+        if (parent || (::GetWindowThreadProcessId(window, &owner) && owner == pid)) found.push_back(window);
     }
     return found;
 }

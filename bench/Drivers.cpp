@@ -3,86 +3,49 @@
 // Folders come as host paths ending in "/" in BENCH_INSTALLER_DIR, BENCH_GAME_DIR and BENCH_SYNC_DIR.
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <numeric>
 
 #include "bench/Bench.h"
 #include "framework/FileFind.h"
 #include "framework/TextFile.h"
 #include "install/Manifest.h"
-#include "tests/support/HostPath.h"
 
 namespace {
 
-// The "<INSTDIR>source|destination" pairs of files.cfg, the only lines the benchmarks write; read here rather than
-// through the installer's code, so that the references stay what they are when the installer changes.
-std::vector<std::pair<std::string, std::string>> Pairs()
+// The destinations of files.cfg's "<INSTDIR>source|destination" lines, the only lines the benchmarks write; read here
+// rather than through the installer's code, so that the floor stays what it is when the installer changes.
+std::vector<std::string> Destinations()
 {
-    std::vector<std::pair<std::string, std::string>> pairs;
+    std::vector<std::string> found;
     std::ifstream list(HostPathFromEnvironment("BENCH_INSTALLER_DIR") + "files.cfg", std::ios::binary);
     for (std::string line; std::getline(list, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::size_t bar = line.find('|');
-        if (bar != std::string::npos && line.rfind("<INSTDIR>", 0) == 0) {
-            pairs.emplace_back(line.substr(9, bar - 9), line.substr(bar + 1));
-        }
+        if (line.find('|') != std::string::npos) found.push_back(line.substr(line.find('|') + 1));
     }
-    return pairs;
+    return found;
 }
 
-// Times `action` (which gives an error, or nothing) between the pause "ready", in which the host side drops the page
-// cache, and the pause `after`, in which it reads what the action left.
-template <class Action>
-int Timed(const char* figure, const char* after, Action action)
-{
-    const std::string sync = HostPathFromEnvironment("BENCH_SYNC_DIR");
-    if (!Handshake(sync, "ready")) return 1;
-    const double start = Now();
-    const std::string error = action();
-    const double end = Now();
-    if (!Handshake(sync, after)) return 1;
-    std::printf("%s\t%.3f\n", figure, end - start);
-    return error.empty() ? 0 : Error(error);
-}
-
-// The NSIS installer from CreateProcess to its exit. Its command line comes whole in BENCH_COMMAND_LINE: NSIS wants
-// "/D=" last and unquoted, which quoting arguments would break.
+// The NSIS installer from CreateProcess to its exit, between the pause "ready", in which the host side drops the page
+// cache, and "ran", in which it checks the copy. Its command line comes whole in BENCH_COMMAND_LINE: NSIS wants "/D="
+// last and unquoted, which quoting arguments would break.
 int TimedRun()
 {
     const char* command = std::getenv("BENCH_COMMAND_LINE");
-    if (!command) return Error("no BENCH_COMMAND_LINE");
-    return Timed("run_s", "ran", [command]() -> std::string {
-        PROCESS_INFORMATION process{};
-        if (!Start(command, process)) return "CreateProcess failed: " + std::to_string(::GetLastError());
-        // An hour is far past any run of the benchmark's tree: a hang fails instead of waiting forever.
-        const bool ended = ::WaitForSingleObject(process.hProcess, 3600 * 1000) == WAIT_OBJECT_0;
-        DWORD code = 0;
-        if (!ended) ::TerminateProcess(process.hProcess, 1);
-        ::GetExitCodeProcess(process.hProcess, &code);
-        ::CloseHandle(process.hProcess);
-        return !ended ? "still running after an hour" : code ? "exit code " + std::to_string(code) : "";
-    });
-}
-
-// The pairs copied by a bare CopyFileA loop: what Wine's plain file copy costs per file.
-int CopyLoop()
-{
-    const std::string pkg = HostPathFromEnvironment("BENCH_INSTALLER_DIR");
-    const std::string game = HostPathFromEnvironment("BENCH_GAME_DIR");
-    const auto pairs = Pairs();
-    if (pairs.empty()) return Error("no pairs in files.cfg");
-    return Timed("copy_s", "copied", [&]() -> std::string {
-        for (const auto& [from, to] : pairs) {
-            const std::string source = pkg + from, dest = game + to;
-            if (::CopyFileA(source.c_str(), dest.c_str(), FALSE)) continue;
-            // Folders on the way are made only after a copy failed, as an installer would.
-            for (std::size_t at = dest.find('\\', 3); at != std::string::npos; at = dest.find('\\', at + 1)) {
-                ::CreateDirectoryA(dest.substr(0, at).c_str(), nullptr);
-            }
-            if (!::CopyFileA(source.c_str(), dest.c_str(), FALSE)) {
-                return "CopyFileA " + dest + ": " + std::to_string(::GetLastError());
-            }
-        }
-        return "";
-    });
+    PROCESS_INFORMATION process{};
+    if (!command || !Handshake("ready")) return Error("no BENCH_COMMAND_LINE or no host side");
+    const double start = Now();
+    if (!Start(command, process)) return Error("CreateProcess failed: " + std::to_string(::GetLastError()));
+    // An hour is far past any run of the benchmark's tree: a hang fails instead of waiting forever.
+    const bool ended = ::WaitForSingleObject(process.hProcess, 3600 * 1000) == WAIT_OBJECT_0;
+    const double end = Now();
+    DWORD code = 1;
+    if (!ended) ::TerminateProcess(process.hProcess, 1);
+    ::GetExitCodeProcess(process.hProcess, &code);
+    ::CloseHandle(process.hProcess);
+    if (!Handshake("ran")) return 1;
+    std::printf("run_s\t%.3f\n", end - start);
+    return !ended ? Error("still running after an hour") : code ? Error("exit code " + std::to_string(code)) : 0;
 }
 
 // The next visible message box with the installer's caption other than `after`; null after a minute.
@@ -93,7 +56,7 @@ HWND WaitForBox(HWND after)
         box = ::FindWindowW(L"#32770", L"VELANInst");
         return box && box != after && ::IsWindowVisible(box) && ::GetDlgItem(box, 0xFFFF);
     };
-    return Poll(shown, 60000, 2) ? box : nullptr;
+    return WaitUntil(shown, 60000, 2) ? box : nullptr;
 }
 
 // The installer kept in the restore point, started with /restore as the list of installed programs starts it; its
@@ -103,9 +66,9 @@ int Restore()
 {
     const std::string game = HostPathFromEnvironment("BENCH_GAME_DIR"), kept = game + "VELANInst.restore";
     const std::string aside = game + "bare-renames\\";
-    const auto pairs = Pairs();
+    const auto placed = Destinations();
     PROCESS_INFORMATION process{};
-    if (!Handshake(HostPathFromEnvironment("BENCH_SYNC_DIR"), "start")) return 1;
+    if (!Handshake("start")) return 1;
     const double started = Now();
     if (!Start("\"" + kept + "\\VELANInst.exe\" /restore", process)) return Error("the kept installer did not start");
     ::CloseHandle(process.hProcess);
@@ -119,22 +82,22 @@ int Restore()
     std::printf("start_to_question_s\t%.3f\nrestore_s\t%.3f\nmessage\t%s\n", asked - started, ended - asked,
                 Utf8(StoredText(::GetDlgItem(done, 0xFFFF))).c_str());
     ::PostMessageW(done, WM_COMMAND, IDOK, 0);
-    if (!Poll([&] { return ::GetFileAttributesA(kept.c_str()) == INVALID_FILE_ATTRIBUTES; }, 120000, 5)) {
+    if (!WaitUntil([&] { return ::GetFileAttributesA(kept.c_str()) == INVALID_FILE_ATTRIBUTES; }, 120000, 5)) {
         return Error("the restore folder stays");
     }
     std::printf("cleared_s\t%.3f\n", Now() - asked);
     const auto renameAll = [&](bool back) {
         bool ok = true;
-        for (std::size_t i = 0; i < pairs.size(); ++i) {
-            const std::string placed = game + pairs[i].second, moved = aside + std::to_string(i);
-            ok = ::MoveFileExA((back ? moved : placed).c_str(), (back ? placed : moved).c_str(), 0) && ok;
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            const std::string there = game + placed[i], moved = aside + std::to_string(i);
+            ok = ::MoveFileExA((back ? moved : there).c_str(), (back ? there : moved).c_str(), 0) && ok;
         }
         return ok;
     };
     ::CreateDirectoryA(aside.c_str(), nullptr);
     const double start = Now();
     const bool movedAside = renameAll(false), ok = renameAll(true) && movedAside;
-    std::printf("bare_renames\t%zu\nbare_renames_s\t%.3f\n", 2 * pairs.size(), ok ? Now() - start : -1.0);
+    std::printf("bare_renames\t%zu\nbare_renames_s\t%.3f\n", 2 * placed.size(), ok ? Now() - start : -1.0);
     ::RemoveDirectoryA(aside.c_str());
     return ok ? 0 : 1;
 }
@@ -188,15 +151,12 @@ int ListLoad()
     return 0;
 }
 
-// Start-up: the moments of one start of a program, from just before CreateProcess, polling every millisecond:
-//   shown:    a visible top-level 600x600 dialog of that process with the installer's title;
-//   painted:  that window and every visible child of it have no region left waiting for WM_PAINT (GetUpdateRect
-//             without erasing only asks: nothing is sent or validated);
-//   onscreen: at least 14 of 16 points spread over the window differ, on the screen itself, from the bare screen
-//             before any program ran (what a user would see): the figure compared.
-// A child validates its region when it starts painting, not when it ends; the children are asked one after another,
-// so by the end of a check that finds none pending each one has been seen painted. Each moment is taken when the
-// check that saw it has finished: late by at most one check, whose length is printed for the last one.
+// Start-up: from just before CreateProcess, polling every millisecond, to "shown" (a visible top-level 600x600
+// dialog of that process with the installer's title) and "on screen": that window and every visible child of it have
+// no region left waiting for WM_PAINT (GetUpdateRect without erasing only asks: nothing is sent or validated), and at
+// least 14 of 16 points spread over the window differ, on the screen itself, from the bare screen before any program
+// ran (what a user would see). A child validates its region when it starts painting; the children are asked one
+// after another, so by the end of a check that finds none pending each one has been seen painted.
 const int kSize = 600;
 
 HWND ShownWindow(DWORD pid)
@@ -244,13 +204,12 @@ std::vector<COLORREF> Sample()
 int Differing(const std::vector<COLORREF>& bare)
 {
     const std::vector<COLORREF> now = Sample();
-    int n = 0;
-    for (std::size_t i = 0; i < now.size(); ++i) n += now[i] != bare[i];
-    return n;
+    return static_cast<int>(std::inner_product(now.begin(), now.end(), bare.begin(), 0, std::plus<>(),
+                                               std::not_equal_to<>()));
 }
 
 // startup ROUNDS WARMUP LABEL=PATH...: each program started once a round, after the screen is bare again. Prints one
-// line a start: "run", label, whether it counts, then shown, painted, on screen (-1: never) and last check in ms.
+// line a start: "run", label, whether it counts, then shown and on screen in ms (-1: never).
 int Startup(int argc, char** argv)
 {
     const int rounds = std::atoi(argv[0]), warmup = std::atoi(argv[1]);
@@ -259,7 +218,7 @@ int Startup(int argc, char** argv)
         for (int arg = 2; arg < argc; ++arg) {
             const std::string program = argv[arg], label = program.substr(0, program.find('='));
             const std::string path = program.substr(label.size() + 1);
-            if (!Poll([&] { return Differing(bare) == 0; }, 10000, 5)) {
+            if (!WaitUntil([&] { return Differing(bare) == 0; }, 10000, 5)) {
                 std::printf("warning: the screen did not return to bare before a run of %s\n", label.c_str());
             }
             PROCESS_INFORMATION process{};
@@ -269,15 +228,14 @@ int Startup(int argc, char** argv)
                 std::printf("cannot start %s (error %lu)\n", path.c_str(), ::GetLastError());
                 return 2;
             }
-            double shown = -1, painted = -1, onscreen = -1, check = 0, lastCheck = 0;
+            double shown = -1, onscreen = -1;
+            bool painted = false;
             HWND window = nullptr;
             for (; ms() < 30000 && ::WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0; ::Sleep(1)) {
-                check = ms();
                 if (!window && (window = ShownWindow(process.dwProcessId)) != nullptr) shown = ms();
-                if (window && painted < 0 && !PaintPending(window)) painted = ms();
-                if (painted >= 0 && Differing(bare) >= 14) {
+                painted = painted || (window && !PaintPending(window));
+                if (painted && Differing(bare) >= 14) {
                     onscreen = ms();
-                    lastCheck = onscreen - check;
                     break;
                 }
             }
@@ -287,12 +245,7 @@ int Startup(int argc, char** argv)
                 ::WaitForSingleObject(process.hProcess, 5000);
             }
             ::CloseHandle(process.hProcess);
-            if (onscreen < 0) {
-                std::printf("warning: %s did not reach the screen (shown %.1f, painted %.1f ms)\n", label.c_str(),
-                            shown, painted);
-            }
-            std::printf("run\t%s\t%d\t%.3f\t%.3f\t%.3f\t%.3f\n", label.c_str(), round >= warmup, shown, painted,
-                        onscreen, lastCheck);
+            std::printf("run\t%s\t%d\t%.3f\t%.3f\n", label.c_str(), round >= warmup, shown, onscreen);
         }
     }
     return 0;
@@ -308,10 +261,9 @@ int main(int argc, char** argv)
     if (mode == "storno" && argc > 2) return DriveInstall(true, std::atof(argv[2]));
     if (mode == "restore") return Restore();
     if (mode == "run") return TimedRun();
-    if (mode == "copy") return CopyLoop();
     if (mode == "list") return ListLoad();
     if (mode == "startup" && argc > 4) return Startup(argc - 2, argv + 2);
-    std::printf("usage: bench_driver install|storno SECONDS|restore|run|copy|list|startup ROUNDS WARMUP "
+    std::printf("usage: bench_driver install|storno SECONDS|restore|run|list|startup ROUNDS WARMUP "
                 "LABEL=PATH...\n");
     return 2;
 }
