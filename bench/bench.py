@@ -287,16 +287,16 @@ def install(work, cache="cold", rounds="3"):
           f"CRCCheck off; {os.path.getsize(setup)} bytes; run as setup.exe /S /D=<empty game folder>")
     print(f"page cache: {cache} before each copy; {rounds} rounds, alternating order; medians [all runs]; load "
           f"average before/after: {load_before} / {load_after} ({len(os.sched_getaffinity(0))} cores)")
-    row = lambda label, name: print("%-46s %7.3f s  [%s]" % (label, m(name), " ".join(seconds[name])))
+    row = lambda label, name: print("%-50s %7.3f s  [%s]" % (label, m(name), " ".join(seconds[name])))
     row("installer: Install pressed to the success line", "installer")
     row("NSIS installer: process start to exit", "nsis")
     row("cp -r on the host (floor)", "cp")
     row("cp -r, then sync: the floor with the copy on disk", "cp_sync")
     row("Storno to the restored state (goal < 1 s)", "storno")
-    ratio = lambda peer, goal: "%.2f (goal <= %.1f)" % (m("installer") / m(peer), goal)
+    ratio = lambda peer, goal="": "%.2f%s" % (m("installer") / m(peer), goal and f" (goal <= {goal})")
     print(f"every copy identical; Storno pressed {m('storno_at'):.3f} s after Install (median), game folder then empty")
-    print(f"ratios (medians): installer / NSIS {ratio('nsis', 1.0)}   installer / cp -r {ratio('cp', 1.5)}   installer "
-          f"/ (cp -r, then sync) {ratio('cp_sync', 1.5)}")
+    print(f"ratios (medians): installer / NSIS {ratio('nsis', '1.0')}   installer / cp -r {ratio('cp', '1.5')}   "
+          f"installer / (cp -r, then sync) {ratio('cp_sync')}")
     after = lambda name: "%.2f s" % float(last[name]) if float(last[name]) >= 0 else "never"
     print(f"installer, last full run: after Install, first file written {after('press_to_first_write_s')}, progress "
           f"window naming a file {after('press_to_progress_window_s')}, Notepad with CZ_info "
