@@ -54,9 +54,12 @@ bool CInstallerDlg::RunInstallCommand()
     ClearStatus();
     bool ran = false;  // the run got past its checks, and its progress window had the top
     CRunClaim claim;  // held until the command ends: the copy, its undo and the commit are this window's
-    if (!FileExists(g_strGamePath + "*")) {
+    const CString gameDir = g_strGamePath;
+    bool found = false;
+    RunDiskWork([&] { found = FileExists(gameDir + "*"); });
+    if (!found) {
         AddStatusLine(kNoGameDirectory);
-    } else if (!ClaimAndRecover(claim, g_strGamePath)) {
+    } else if (!ClaimAndRecover(claim, g_strGamePath).proceed) {
         // Reported: nothing is copied while another installer works here, or over a game that is
         // not yet as it was.
     } else {
@@ -137,23 +140,32 @@ BOOL CInstallerDlg::CopyFiles(CopyOutcome& outcome)
     return outcome.result == CopyResult::Done;
 }
 
-bool CInstallerDlg::ClaimAndRecover(CRunClaim& claim, const CString& gameDir)
+RecoveryReport CInstallerDlg::ClaimAndRecover(CRunClaim& claim, const CString& gameDir)
 {
     const std::wstring folder = WidenSystem(gameDir);
-    const RecoveryReport report = ::ClaimAndRecover(claim, folder);
+    const RecoveryReport report =
+        ::ClaimAndRecover(claim, folder, [this](const std::function<void()>& work) { RunDiskWork(work); });
     for (const auto& line : report.lines) AddStatusLine(line.first, line.second);
-    RestorePoint point;
     // An install cut off after its commit got its restore point only now.
-    if (report.proceed && ReadRestoreFolder(folder, point) == RestoreFolderState::Ours && !HasUninstallEntry(folder)) {
-        RegisterRestorePoint(folder);
+    if (report.proceed && report.unlisted) RegisterRestorePoint(folder);
+    return report;
+}
+
+void CInstallerDlg::RunDiskWork(const std::function<void()>& work)
+{
+    if (::IsWindowVisible(m_hWnd)) {
+        RunWhileAnswering(work);
+    } else {
+        work();
     }
-    return report.proceed;
 }
 
 void CInstallerDlg::RegisterRestorePoint(const std::wstring& gameDir)
 {
     const std::wstring name = DisplayNameFrom(WidenFixed(m_strVersionText), WidenFixed(kWindowTitle));
-    if (WriteUninstallEntry(gameDir, name, RestoreFolderBytes(gameDir)) != 0) {
+    DWORD error = 0;
+    RunDiskWork([&] { error = WriteUninstallEntry(gameDir, name, RestoreFolderBytes(gameDir)); });
+    if (error != 0) {
         AddStatusLine(kNoUninstallEntry, RestoreFolderOf(gameDir) + WideAscii(kKeptProgramName));
     }
 }

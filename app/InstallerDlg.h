@@ -1,13 +1,15 @@
 // CInstallerDlg: the installer window, its start-up sequence and its commands.
 #pragma once
 
+#include <functional>
+
+#include "app/RecoveryReport.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "framework/MessageRoute.h"
 #include "framework/String.h"
 #include "framework/StringArray.h"
 #include "install/CopyEngine.h"
-#include "install/RunClaim.h"
 #include "music/MusicPlayer.h"
 #include "ui/BitmapButton.h"
 #include "ui/ControlBrushes.h"
@@ -52,9 +54,12 @@ public:
     // nothing; outcome tells a missing source, too little room, a cancel and an error apart.
     BOOL CopyFiles(CopyOutcome& outcome);
     // Claims the game folder (ending in a backslash) for this window, then undoes a run that was
-    // cut off there; false, reported, when another installer holds it or what it left cannot be
-    // undone, and nothing may be copied.
-    bool ClaimAndRecover(CRunClaim& claim, const CString& gameDir);
+    // cut off there; proceed is false, reported, when another installer holds it or what it left
+    // cannot be undone, and nothing may be copied.
+    RecoveryReport ClaimAndRecover(CRunClaim& claim, const CString& gameDir);
+    // Disk work, done while the window keeps answering once it shows (before, there is nothing to
+    // answer, and the start-up's messages must not reach a window half set up).
+    void RunDiskWork(const std::function<void()>& work);
     // Enters the restore point of gameDir (ending in a backslash) in the list of installed programs.
     void RegisterRestorePoint(const std::wstring& gameDir);
 

@@ -6,6 +6,7 @@
 #include "install/RestoreFolder.h"
 #include "install/RunRecovery.h"
 #include "install/UndoFolder.h"
+#include "install/UninstallEntry.h"
 
 namespace {
 
@@ -14,9 +15,8 @@ std::wstring WithoutBackslash(const std::wstring& folder)
     return folder.substr(0, folder.size() - 1);
 }
 
-}  // namespace
-
-RecoveryReport ClaimAndRecover(CRunClaim& claim, const std::wstring& gameDir)
+// The disk work: what a run or a restore cut off left, undone or finished, and the restore point found.
+RecoveryReport Recover(bool busy, const std::wstring& gameDir)
 {
     RecoveryReport report;
     const auto stop = [&report](const char* text, const std::wstring& argument) {
@@ -24,8 +24,6 @@ RecoveryReport ClaimAndRecover(CRunClaim& claim, const std::wstring& gameDir)
         report.proceed = false;
         return report;
     };
-    // A folder that cannot be claimed (not opened) has no live run of ours in it either.
-    const bool busy = claim.Claim(gameDir) == CRunClaim::Result::Busy;
     switch (busy ? Recovery::Busy : RecoverUnfinishedRun(gameDir)) {
     case Recovery::None:
         break;
@@ -52,8 +50,21 @@ RecoveryReport ClaimAndRecover(CRunClaim& claim, const std::wstring& gameDir)
         return stop(kRestoreNotUndone, std::wstring());
     }
     RestorePoint point;
-    if (ReadRestoreFolder(gameDir, point) == RestoreFolderState::Refused) {
-        return stop(kUndoFolderRefused, WithoutBackslash(RestoreFolderOf(gameDir)));
-    }
+    const RestoreFolderState found = ReadRestoreFolder(gameDir, point);
+    if (found == RestoreFolderState::Refused) return stop(kUndoFolderRefused, WithoutBackslash(RestoreFolderOf(gameDir)));
+    report.installed = found == RestoreFolderState::Ours;
+    report.unlisted = report.installed && !HasUninstallEntry(gameDir);
+    return report;
+}
+
+}  // namespace
+
+RecoveryReport ClaimAndRecover(CRunClaim& claim, const std::wstring& gameDir, const DiskWorkRunner& run)
+{
+    // A folder that cannot be claimed (not opened) has no live run of ours in it either.
+    const bool busy = claim.Claim(gameDir) == CRunClaim::Result::Busy;
+    RecoveryReport report;
+    const auto recover = [&] { report = Recover(busy, gameDir); };
+    run ? run(recover) : recover();
     return report;
 }

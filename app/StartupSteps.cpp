@@ -9,7 +9,6 @@
 #include "framework/PathText.h"
 #include "install/GameRegistry.h"
 #include "install/Manifest.h"
-#include "install/RestoreFolder.h"
 #include "res/Resource.h"
 #include "ui/Layout.h"
 
@@ -70,11 +69,9 @@ void CInstallerDlg::RecoverAtStartUp()
     CString gameDir = g_strGamePath;
     gameDir.Trim();
     CRunClaim claim;
-    if (gameDir.IsEmpty() || !ClaimAndRecover(claim, WithTrailingBackslash(gameDir))) return;
-    RestorePoint point;
-    if (ReadRestoreFolder(WidenSystem(WithTrailingBackslash(gameDir)), point) == RestoreFolderState::Ours) {
-        AddStatusLine(kAlreadyInstalled);
-    }
+    if (gameDir.IsEmpty()) return;
+    const RecoveryReport report = ClaimAndRecover(claim, WithTrailingBackslash(gameDir));
+    if (report.proceed && report.installed) AddStatusLine(kAlreadyInstalled);
 }
 
 void CInstallerDlg::LoadStartSkins()

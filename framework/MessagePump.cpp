@@ -1,6 +1,10 @@
 // Keeping a window thread answering while it waits.
 #include "framework/MessagePump.h"
 
+#include <exception>
+
+#include "framework/WorkerThread.h"
+
 bool PumpMessagesUntil(HANDLE handle, DWORD periodMs, HWND dialog)
 {
     const DWORD start = ::GetTickCount();
@@ -22,4 +26,21 @@ bool PumpMessagesUntil(HANDLE handle, DWORD periodMs, HWND dialog)
         if (woke == WAIT_OBJECT_0) return true;
         if (woke != WAIT_OBJECT_0 + 1) return ::WaitForSingleObject(handle, 0) == WAIT_OBJECT_0;
     }
+}
+
+void RunWhileAnswering(const std::function<void()>& work)
+{
+    std::exception_ptr failure;
+    {
+        CWorkerThread worker([&] {
+            try {
+                work();
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        while (worker.Handle() && !PumpMessagesUntil(worker.Handle(), 100, nullptr)) {
+        }
+    }
+    if (failure) std::rethrow_exception(failure);
 }
